@@ -57,7 +57,7 @@ bool PtyPort::Open(std::string& error) {
 }
 
 void PtyPort::DiscardUnread() {
-    if (fd_ >= 0) tcflush(fd_, TCOFLUSH);
+    if (fd_ >= 0) tcflush(fd_, TCIOFLUSH);
 }
 
 }  // namespace sim

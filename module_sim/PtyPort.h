@@ -20,7 +20,7 @@ public:
     // The path a peer opens ("/dev/pts/3").
     const std::string& Path() const { return path_; }
 
-    // Throws away bytes written to the peer that it has not read yet.
+    // Throws away the bytes still on their way in either direction.
     void DiscardUnread();
 
 private:
