@@ -26,9 +26,7 @@ constexpr std::chrono::seconds kPatience{5};
 class SimProcess {
 public:
     explicit SimProcess(std::vector<std::string> args) {
-        const char* program = std::getenv("KORVAN_SIM");
-        EXPECT_NE(program, nullptr) << "KORVAN_SIM names the program under test";
-        if (!program) return;
+        const std::string program = ProgramPath();
         int out[2];
         if (pipe(out) != 0) return;
         posix_spawn_file_actions_t actions;
@@ -39,7 +37,8 @@ public:
         std::vector<char*> argv;
         for (std::string& arg : args) argv.push_back(arg.data());
         argv.push_back(nullptr);
-        posix_spawn(&pid_, program, &actions, nullptr, argv.data(), environ);
+        EXPECT_EQ(posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ), 0)
+            << program;
         posix_spawn_file_actions_destroy(&actions);
         close(out[1]);
         path_ = ReadFirstLine(out[0]);
@@ -61,6 +60,15 @@ public:
     }
 
 private:
+    // CTest names the program; run by hand, the test finds it in its own build tree.
+    static std::string ProgramPath() {
+        if (const char* named = std::getenv("KORVAN_SIM")) return named;
+        char self[4096] = {};
+        ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+        std::string path(self, length > 0 ? static_cast<size_t>(length) : 0);
+        return path.substr(0, path.rfind("/tests/")) + "/module_sim/korvan-sim";
+    }
+
     static std::string ReadFirstLine(int fd) {
         std::string line;
         char c = 0;
@@ -191,6 +199,17 @@ TEST(KorvanSimProgram, PacesBytesAtTheBaudRate) {
     EXPECT_EQ(port.Ask("sv\r\n"), "SV1.0.7-LNK\r\n");
     // 4 bytes in and 13 out, 10 bits each, cannot take less than 17 * 10 / 1200 s.
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(141));
+}
+
+TEST(KorvanSimProgram, HoldsBackALateReplyAndKeepsTheOrder) {
+    SimProcess sim({"--quiet", "--late=1:sv", "--late-ms=600"});
+    Port port(sim.Path());
+    ASSERT_TRUE(port.IsOpen());
+    Clock::time_point start = Clock::now();
+    port.Write("sv\r\nbb\r\n");
+    EXPECT_EQ(port.ReadLine(), "SV1.0.7-LNK\r\n");
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(600));
+    EXPECT_EQ(port.ReadLine(), "BB15\r\n");
 }
 
 TEST(KorvanSimProgram, StopsOnSigintAndRemovesItsLink) {
