@@ -166,7 +166,9 @@ TEST_F(FilesTest, DiskFreeBytes) {
     // The empty path is the current drive.
     EXPECT_GT(DiskFreeBytes(""), 0);
     EXPECT_NEAR(DiskFreeBytes(""), DiskFreeBytes(current), 64.0 * 1024 * 1024);
-    if (GetDriveTypeA("Q:\\") == DRIVE_NO_ROOT_DIR) EXPECT_EQ(DiskFreeBytes("q:\\nothing"), -1);
+    if (GetDriveTypeA("Q:\\") == DRIVE_NO_ROOT_DIR) {
+        EXPECT_EQ(DiskFreeBytes("q:\\nothing"), -1);
+    }
 }
 
 class SearchTest : public FilesTest {
