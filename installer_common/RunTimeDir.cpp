@@ -62,11 +62,9 @@ std::string FromRegistry(const std::string& path) {
     return NormalizeDir(value, false);
 }
 
-// Searches fixed, then network drives as the switches ask; an empty name is never searched,
-// as it would match everything or walk whole disks for nothing.
+// Searches fixed, then network drives as the switches ask.
 template <typename Search>
 std::string SearchDrives(const std::string& name, bool fixed, bool network, Search search) {
-    if (name.empty()) return "";
     std::string found;
     if (fixed) found = search(name, DRIVE_FIXED, searchProgress);
     if (found.empty() && network) found = search(name, DRIVE_REMOTE, searchProgress);
