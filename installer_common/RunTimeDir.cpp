@@ -64,7 +64,7 @@ std::string FromRegistry(const std::string& path) {
 
 // Searches fixed, then network drives as the switches ask.
 template <typename Search>
-std::string SearchDrives(const std::string& name, bool fixed, bool network, Search search) {
+std::string SearchDisks(const std::string& name, bool fixed, bool network, Search search) {
     std::string found;
     if (fixed) found = search(name, DRIVE_FIXED, searchProgress);
     if (found.empty() && network) found = search(name, DRIVE_REMOTE, searchProgress);
@@ -85,7 +85,7 @@ std::string Lookup(const Spec& spec) {
     if (spec.On(kSearchFile)) {
         if (name.empty()) name = spec.Text(kFileName);
         if (dir.empty()) {
-            const std::string file = SearchDrives(spec.Text(kFileName), spec.On(kFileOnFixed),
+            const std::string file = SearchDisks(spec.Text(kFileName), spec.On(kFileOnFixed),
                                                   spec.On(kFileOnNetwork), FindFileOnDrives);
             if (!file.empty()) dir = FileDirOf(file);
         }
@@ -93,7 +93,7 @@ std::string Lookup(const Spec& spec) {
     if (spec.On(kSearchDir)) {
         if (name.empty()) name = spec.Text(kDirName);
         if (dir.empty()) {
-            dir = SearchDrives(spec.Text(kDirName), spec.On(kDirOnFixed), spec.On(kDirOnNetwork),
+            dir = SearchDisks(spec.Text(kDirName), spec.On(kDirOnFixed), spec.On(kDirOnNetwork),
                                FindDirOnDrives);
         }
     }
