@@ -86,7 +86,7 @@ std::string Lookup(const Spec& spec) {
         if (name.empty()) name = spec.Text(kFileName);
         if (dir.empty()) {
             const std::string file = SearchDisks(spec.Text(kFileName), spec.On(kFileOnFixed),
-                                                  spec.On(kFileOnNetwork), FindFileOnDrives);
+                                                 spec.On(kFileOnNetwork), FindFileOnDrives);
             if (!file.empty()) dir = FileDirOf(file);
         }
     }
@@ -94,7 +94,7 @@ std::string Lookup(const Spec& spec) {
         if (name.empty()) name = spec.Text(kDirName);
         if (dir.empty()) {
             dir = SearchDisks(spec.Text(kDirName), spec.On(kDirOnFixed), spec.On(kDirOnNetwork),
-                               FindDirOnDrives);
+                              FindDirOnDrives);
         }
     }
     if (spec.On(kUseDefault) && dir.empty()) dir = spec.Text(kDefaultDir);
