@@ -8,18 +8,19 @@ namespace {
 
 constexpr std::int16_t kDefaultReserve = 32;
 
-bool IsReserveNumber(const std::string& text) {
+#ifndef _WIN32
+// "/r" followed by a number: blanks, a sign, then at least one digit.
+bool StartsWithNumber(const std::string& text) {
     std::size_t at = 0;
     while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
-    if (at == text.size()) return false;
-    for (; at < text.size(); ++at)
-        if (!std::isdigit(static_cast<unsigned char>(text[at]))) return false;
-    return true;
+    return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]));
 }
+#endif
 
 // On Linux an absolute path begins with "/", so there only two-character arguments and
-// reserve switches ("/r256") count as "/" switches; every other such argument is a name.
+// reserve switches with a number ("/r256") count as "/" switches; other such arguments are
+// names.
 bool IsSwitch(const std::string& argument) {
     if (argument.empty()) return false;
     if (argument[0] == '-') return true;
@@ -29,7 +30,7 @@ bool IsSwitch(const std::string& argument) {
 #else
     if (argument.size() <= 2) return true;
     char kind = argument[1];
-    return (kind == 'r' || kind == 'R') && IsReserveNumber(argument.substr(2));
+    return (kind == 'r' || kind == 'R') && StartsWithNumber(argument.substr(2));
 #endif
 }
 
