@@ -1,5 +1,6 @@
 // The binary image: the FAT of 15-byte entries, then every page's escaped data block.
 #include <memory>
+#include <vector>
 
 #include "ImageOutput.h"
 #include "ImageWriter.h"
@@ -39,8 +40,12 @@ public:
             ReportCannotCreate(console_, outputFile);
             return WriteResult::CannotCreate;
         }
+        addresses_.assign(pages.size(), 0);
         WriteTable(pages);
+        size_ += kEntrySizeStep * static_cast<long>(pages.size() + 1);
         WriteResult result = WriteData(pages);
+        out_.Seek(0);
+        WriteTable(pages);
         if (!out_.Close()) {
             ReportWriteFailed(console_, outputFile);
             return WriteResult::WriteFailed;
@@ -49,13 +54,12 @@ public:
     }
 
 private:
+    // Written twice: first to reserve its room, then with the addresses the data got. A page
+    // never reached keeps address 0.
     void WriteTable(const std::vector<PageFile>& pages) {
-        for (const PageFile& page : pages) {
-            WriteEntry(out_, kFileFlags, 0, page.Name);
-            size_ += kEntrySizeStep;
-        }
+        for (std::size_t i = 0; i < pages.size(); ++i)
+            WriteEntry(out_, kFileFlags, addresses_[i], pages[i].Name);
         WriteEntry(out_, kEndFlags, 0xFFFF, kEndName);
-        size_ += kEntrySizeStep;
     }
 
     WriteResult WriteData(const std::vector<PageFile>& pages) {
@@ -66,17 +70,14 @@ private:
         return WriteResult::Written;
     }
 
-    // The page's entry gets its address before its data is read, so a page that cannot be
-    // opened still shows where its block would have begun.
+    // The page's address is taken before its data is read, so a page that cannot be opened
+    // still shows where its block would have begun.
     WriteResult WritePage(std::size_t index, const PageFile& page) {
-        long dataPosition = out_.Position();
-        long address = dataPosition + reserve_;
-        out_.Seek(static_cast<long>(kEntrySize * index));
-        WriteEntry(out_, kFileFlags, static_cast<unsigned>(address % kAddressSpace), page.Name);
+        long address = out_.Position() + reserve_;
+        addresses_[index] = static_cast<unsigned>(address % kAddressSpace);
         if (address >= kAddressSpace)
             console_ << "Warning: VOKA Binary Image exceeds 64KB. \n"
                         "       Remove some files or use program memory for storage.\n";
-        out_.Seek(dataPosition);
         ReportAdding(console_, page.ShownPath);
         PageInput input;
         if (!input.Open(page.OpenPath)) {
@@ -106,6 +107,7 @@ private:
     std::ostream& console_;
     ImageOutput out_;
     long size_ = 0;
+    std::vector<unsigned> addresses_;
     std::unique_ptr<char[]> in_;
     std::unique_ptr<char[]> encoded_;
 };
