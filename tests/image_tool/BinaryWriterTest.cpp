@@ -185,6 +185,24 @@ TEST(BinaryImage, OutputInsideTheInputFolderIsNotPackedIntoItself) {
 }
 
 #ifndef _WIN32
+// On Linux a folder opens like a file and fails only when read.
+TEST(BinaryImage, PageFailingWhileReadIsAFailure) {
+    ScratchDir scratch;
+    vokatest::WritePages(scratch.Path(), {{"a.txt", "A"}});
+    std::vector<voka::PageFile> listed;
+    ASSERT_TRUE(voka::ListPages(scratch.Path(), listed));
+    listed[0].OpenPath = scratch.Path();
+    std::ostringstream console;
+
+    voka::WriteResult result = voka::WriteBinaryImage(listed, scratch / "out.bin", 0, console);
+
+    EXPECT_EQ(result, voka::WriteResult::PageUnreadable);
+    EXPECT_NE(console.str().find("Fatal Error: Could not read '" + listed[0].ShownPath +
+                                 "' file.\n"),
+              std::string::npos)
+        << console.str();
+}
+
 TEST(BinaryImage, FullDiskIsAFailure) {
     ScratchDir scratch;
     vokatest::WritePages(scratch.Path(), {{"a.txt", std::string(200000, 'x')}});
