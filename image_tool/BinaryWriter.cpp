@@ -12,13 +12,13 @@ namespace voka {
 namespace {
 
 constexpr std::size_t kEntrySize = 15;
-constexpr long kFileEndSizeStep = 4;
+constexpr long long kFileEndSizeStep = 4;
 constexpr std::size_t kChunkSize = 1 << 16;
 const char kFileEnd[] = {static_cast<char>(kEndByte), '\xFF', '\xFF'};
 const EntryName kEndName = {'E', 'N', 'D', ' ', 'O', 'F', ' ', 'F', 'A', 'T', ' ', ' '};
 constexpr unsigned char kFileFlags = 0x00;
 constexpr unsigned char kEndFlags = 0x04;
-constexpr long kAddressSpace = 65536;
+constexpr unsigned long long kAddressSpace = 65536;
 
 void WriteEntry(ImageOutput& out, unsigned char flags, unsigned address, const EntryName& name) {
     char entry[kEntrySize];
@@ -42,9 +42,9 @@ public:
         }
         addresses_.assign(pages.size(), 0);
         WriteTable(pages);
-        size_ += kEntrySizeStep * static_cast<long>(pages.size() + 1);
+        size_ += kEntrySizeStep * static_cast<long long>(pages.size() + 1);
         WriteResult result = WriteData(pages);
-        out_.Seek(0);
+        out_.Rewind();
         WriteTable(pages);
         if (!out_.Close()) {
             ReportWriteFailed(console_, outputFile);
@@ -73,7 +73,7 @@ private:
     // The page's address is taken before its data is read, so a page that cannot be opened
     // still shows where its block would have begun.
     WriteResult WritePage(std::size_t index, const PageFile& page) {
-        long address = out_.Position() + reserve_;
+        unsigned long long address = out_.Position() + static_cast<unsigned>(reserve_);
         addresses_[index] = static_cast<unsigned>(address % kAddressSpace);
         if (address >= kAddressSpace)
             console_ << "Warning: VOKA Binary Image exceeds 64KB. \n"
@@ -98,7 +98,7 @@ private:
         while (std::size_t count = input.Read(in_.get(), kChunkSize)) {
             std::size_t encoded = EncodePageBytes(in_.get(), count, textPage, encoded_.get());
             out_.Write(encoded_.get(), encoded);
-            size_ += static_cast<long>(encoded);
+            size_ += static_cast<long long>(encoded);
         }
         return !input.Failed();
     }
@@ -106,7 +106,7 @@ private:
     std::int16_t reserve_;
     std::ostream& console_;
     ImageOutput out_;
-    long size_ = 0;
+    long long size_ = 0;
     std::vector<unsigned> addresses_;
     std::unique_ptr<char[]> in_;
     std::unique_ptr<char[]> encoded_;

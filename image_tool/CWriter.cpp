@@ -12,7 +12,7 @@ namespace voka {
 
 namespace {
 
-constexpr long kFileEndSizeStep = 8;
+constexpr long long kFileEndSizeStep = 8;
 constexpr std::size_t kChunkSize = 1 << 16;
 constexpr std::size_t kFlushSize = 1 << 16;
 constexpr int kItemsPerLine = 16;
@@ -231,7 +231,7 @@ private:
     ImageOutput out_;
     std::string text_;
     std::vector<FatRecord> records_;
-    long size_ = 0;
+    long long size_ = 0;
     std::unique_ptr<char[]> in_;
     HexItems hex_;
 };

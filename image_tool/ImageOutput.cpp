@@ -22,12 +22,12 @@ bool ImageOutput::Create(const std::string& path) {
 void ImageOutput::Write(const char* bytes, std::size_t count) {
     if (count == 0) return;
     if (std::fwrite(bytes, 1, count, file_) != count) failed_ = true;
-    position_ += static_cast<long>(count);
+    position_ += count;
 }
 
-void ImageOutput::Seek(long position) {
-    if (std::fseek(file_, position, SEEK_SET) != 0) failed_ = true;
-    position_ = position;
+void ImageOutput::Rewind() {
+    if (std::fseek(file_, 0, SEEK_SET) != 0) failed_ = true;
+    position_ = 0;
 }
 
 bool ImageOutput::Close() {

@@ -16,14 +16,16 @@ public:
     bool Create(const std::string& path);
     void Write(const char* bytes, std::size_t count);
     void Write(const std::string& bytes) { Write(bytes.data(), bytes.size()); }
-    long Position() const { return position_; }
-    void Seek(long position);
+    // Bytes from the start of the file to where the next write lands.
+    unsigned long long Position() const { return position_; }
+    // Goes back to the start of the file, to write over what is there.
+    void Rewind();
     // Closes the file; false when any write, seek or the close itself failed.
     bool Close();
 
 private:
     std::FILE* file_ = nullptr;
-    long position_ = 0;
+    unsigned long long position_ = 0;
     bool failed_ = false;
 };
 

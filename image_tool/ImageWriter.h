@@ -27,7 +27,7 @@ constexpr std::size_t kMaxCImageFiles = 99;
 WriteResult WriteImage(const Options& options, const std::string& dateText,
                        std::ostream& console);
 
-// The two writers, over an already listed set of pages.
+// The two writers, over an already listed set of pages; reserveSize is 0 to 32767.
 WriteResult WriteBinaryImage(const std::vector<PageFile>& pages, const std::string& outputFile,
                              std::int16_t reserveSize, std::ostream& console);
 WriteResult WriteCImage(const std::vector<PageFile>& pages, const std::string& outputFile,

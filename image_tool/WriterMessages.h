@@ -21,7 +21,7 @@ inline void ReportCannotRead(std::ostream& console, const std::string& shownPath
     console << "Fatal Error: Could not read '" << shownPath << "' file.\n";
 }
 
-inline void ReportSizeSoFar(std::ostream& console, long size) {
+inline void ReportSizeSoFar(std::ostream& console, long long size) {
     console << "VOKA Size so far " << size << "...\n";
 }
 
@@ -30,6 +30,6 @@ inline void ReportWriteFailed(std::ostream& console, const std::string& outputFi
 }
 
 // Size counter steps: an entry counts 20 whatever the format.
-constexpr long kEntrySizeStep = 20;
+constexpr long long kEntrySizeStep = 20;
 
 }  // namespace voka
