@@ -46,10 +46,16 @@ struct HexItems {
     }
 };
 
-// A FAT name character as a C character constant; a quote or backslash in a file name must
-// not break the source.
+// A FAT name character as a C character constant; a quote, backslash or control character in
+// a file name must not break the source.
 std::string CharConstant(char c) {
+    unsigned char byte = static_cast<unsigned char>(c);
     if (c == '\'' || c == '\\') return std::string("'\\") + c + "'";
+    if (byte < 0x20 || byte == 0x7F) {
+        char octal[8];
+        std::snprintf(octal, sizeof octal, "'\\%03o'", byte);
+        return octal;
+    }
     return std::string("'") + c + "'";
 }
 

@@ -95,6 +95,11 @@ const CCase kSources[] = {
     {"QuoteInANameStaysValidC", {{"it's.txt", "x"}},
      Array("VOKA_0000", "IT'S.TXT", "\t0x78,\n" + kArrayEnd),
      "\t{ 0x00, VOKA_0000, 'I', 'T', '\\'', 'S', '.', 'T', 'X', 'T', ' ', ' ', ' ', ' ' },\n"},
+#ifndef _WIN32
+    {"ControlCharacterInANameIsOctal", {{"a\tb.txt", "x"}},
+     Array("VOKA_0000", "A\tB.TXT", "\t0x78,\n" + kArrayEnd),
+     "\t{ 0x00, VOKA_0000, 'A', '\\011', 'B', '.', 'T', 'X', 'T', ' ', ' ', ' ', ' ', ' ' },\n"},
+#endif
 };
 
 INSTANTIATE_TEST_SUITE_P(Folders, CImageTest, ::testing::ValuesIn(kSources),
