@@ -1,13 +1,11 @@
 #include "SScript.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <climits>
 #include <unordered_map>
 
 #include "ScriptSyntax.h"
+#include "TextLines.h"
 #include "Utils.h"
 
 namespace {
@@ -42,27 +40,6 @@ bool FindCommand(const std::string& name, ScriptCommand& command) {
     if (found == byName.end()) return false;
     command = found->second;
     return true;
-}
-
-// Whole-text decimal number (blanks around it allowed); false for anything else or overflow.
-bool ParseDecimal(const std::string& text, int& value) {
-    std::string trimmed = TrimText(text);
-    if (trimmed.empty()) return false;
-    const char* begin = trimmed.c_str();
-    char* end = nullptr;
-    errno = 0;
-    long parsed = std::strtol(begin, &end, 10);
-    if (errno != 0 || *end != '\0' || parsed < INT_MIN || parsed > INT_MAX) return false;
-    // strtol also takes blanks and "0x"-less prefixes we do not; the first byte must be a sign
-    // or a digit.
-    if (!(*begin == '-' || *begin == '+' || (*begin >= '0' && *begin <= '9'))) return false;
-    value = static_cast<int>(parsed);
-    return true;
-}
-
-int DecimalOr(const std::string& text, int fallback) {
-    int value = 0;
-    return ParseDecimal(text, value) ? value : fallback;
 }
 
 // The file-name part of a path: after the last "\", "/" or ":".
