@@ -1,6 +1,7 @@
 #include "LangFile.h"
 
-#include "TextLines.h"
+#include "DecimalText.h"
+#include "MsgBoxText.h"
 #include "Utils.h"
 
 void TLangFile::Parse(const std::string& text) {

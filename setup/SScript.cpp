@@ -4,8 +4,9 @@
 #include <iterator>
 #include <unordered_map>
 
+#include "DecimalText.h"
+#include "PathText.h"
 #include "ScriptSyntax.h"
-#include "TextLines.h"
 #include "Utils.h"
 
 namespace {
@@ -40,12 +41,6 @@ bool FindCommand(const std::string& name, ScriptCommand& command) {
     if (found == byName.end()) return false;
     command = found->second;
     return true;
-}
-
-// The file-name part of a path: after the last "\", "/" or ":".
-std::string FileNamePart(const std::string& path) {
-    size_t at = path.find_last_of("\\/:");
-    return at == std::string::npos ? path : path.substr(at + 1);
 }
 
 const std::string kUnrecognized = "\\n\\nUnrecognized command in Script file";
@@ -250,7 +245,7 @@ bool TScript::HasPage(const std::string& name) const {
 }
 
 bool TScript::TakeCopyName(const std::string& path) {
-    const std::string name = FileNamePart(path);
+    const std::string name = FileNameOf(path);
     auto first = copyNames_.end();
     for (auto it = copyNames_.begin(); it != copyNames_.end(); ++it) {
         if (EqualText(*it, name)) {

@@ -1,6 +1,6 @@
 #include "ScriptSyntax.h"
 
-#include "TextLines.h"
+#include "MsgBoxText.h"
 #include "Utils.h"
 
 namespace {

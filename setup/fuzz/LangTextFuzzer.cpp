@@ -4,7 +4,8 @@
 #include <string>
 
 #include "LangFile.h"
-#include "TextLines.h"
+#include "DecimalText.h"
+#include "MsgBoxText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

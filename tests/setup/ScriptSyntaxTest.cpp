@@ -3,7 +3,6 @@
 #include <random>
 
 #include "ScriptSyntax.h"
-#include "TextLines.h"
 
 namespace {
 
