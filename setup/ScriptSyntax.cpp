@@ -50,14 +50,10 @@ std::string CutLineComment(const std::string& line) {
 }
 
 std::vector<std::string> PreprocessScript(const std::string& fileText) {
-    std::string joined;
-    joined.reserve(fileText.size() + fileText.size() / 16);
-    for (const std::string& line : SplitLines(fileText)) {
-        joined += line;
-        joined += "\r\n";
-    }
+    // Comments are removed from the text as read: joining its lines with CR LF first would
+    // differ only in empty lines, which are dropped anyway.
     std::vector<std::string> lines;
-    for (const std::string& line : SplitLines(RemoveBlockComments(joined))) {
+    for (const std::string& line : SplitLines(RemoveBlockComments(fileText))) {
         std::string kept = TrimText(CutLineComment(line));
         if (!kept.empty()) lines.push_back(std::move(kept));
     }
