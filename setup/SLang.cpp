@@ -7,9 +7,11 @@
 #include <iterator>
 
 #include "DecimalText.h"
+#include "Files.h"
 #include "LangFile.h"
 #include "PathText.h"
 #include "SScript.h"
+#include "SysPaths.h"
 
 namespace {
 
@@ -38,16 +40,6 @@ std::string BuiltInText() {
     return text.substr(0, text.find('\0'));
 }
 
-bool DirectoryExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // Unreadable files give "", which parses as an empty language text.
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -58,12 +50,6 @@ int LangIdInFile(const std::string& path) {
     char buffer[2048] = {};
     GetPrivateProfileStringA("General", "LangID", "", buffer, sizeof buffer, path.c_str());
     return DecimalOr(buffer, -1);
-}
-
-std::string ProgramDir() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return NormalizeDir(FileDirOf(std::string(path, length)), false);
 }
 
 }  // namespace
@@ -86,7 +72,7 @@ int LangCharset() { return State().charset; }
 
 int UserLangId() { return State().userLangId; }
 
-void LoadLanguage(const TScript& script) { LoadLanguageFrom(script, ProgramDir()); }
+void LoadLanguage(const TScript& script) { LoadLanguageFrom(script, ExeDir(false)); }
 
 void LoadLanguageFrom(const TScript& script, const std::string& programDir) {
     Languages& state = State();
@@ -95,7 +81,8 @@ void LoadLanguageFrom(const TScript& script, const std::string& programDir) {
     state.charset = 0;
 
     const std::string langDir = NormalizeDir(programDir, true) + "LANG";
-    const std::string dir = (DirectoryExists(langDir) ? langDir : NormalizeDir(programDir, false)) + "\\";
+    const std::string dir =
+        (DirectoryExists(langDir) ? langDir : NormalizeDir(programDir, false)) + "\\";
     if (script.Number(ScriptCommand::SET_LANG_FLAG) != 2) return;
 
     const std::string name = ChooseLanguageName(
