@@ -42,8 +42,10 @@ std::string RemoveBlockComments(const std::string& text) {
 
 std::string CutLineComment(const std::string& line) {
     std::string disguised = line;
-    for (size_t at = disguised.find("://"); at != std::string::npos; at = disguised.find("://", at + 3)) {
+    size_t at = disguised.find("://");
+    while (at != std::string::npos) {
         disguised[at + 1] = ' ';
+        at = disguised.find("://", at + 3);
     }
     size_t comment = disguised.find("//");
     return comment == std::string::npos ? line : line.substr(0, comment);
