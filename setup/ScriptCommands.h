@@ -138,3 +138,4 @@ enum class ScriptArgKind {
 };
 
 constexpr int kScriptCommandCount = static_cast<int>(ScriptCommand::Count);
+static_assert(kScriptCommandCount == 111, "Setup.txt has 111 commands");
