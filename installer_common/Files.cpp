@@ -166,18 +166,21 @@ double DiskFreeBytes(const std::string& path) {
 
 std::string FindFileBelow(const std::string& directory, const std::string& name,
                           const SearchProgress& keepGoing) {
+    if (name.empty()) return "";
     SearchState state{keepGoing};
     return FileBelow(directory, name, state);
 }
 
 std::string FindDirBelow(const std::string& directory, const std::string& name,
                          const SearchProgress& keepGoing) {
+    if (name.empty()) return "";
     SearchState state{keepGoing};
     return DirBelow(directory, name, state);
 }
 
 std::string FindFileOnDrives(const std::string& name, UINT driveType,
                              const SearchProgress& keepGoing) {
+    if (name.empty()) return "";
     SearchState state{keepGoing};
     return SearchDrivesOfType(driveType, [&](const std::string& root, std::string& hit) {
         hit = FileBelow(root, name, state);
@@ -187,6 +190,7 @@ std::string FindFileOnDrives(const std::string& name, UINT driveType,
 
 std::string FindDirOnDrives(const std::string& name, UINT driveType,
                             const SearchProgress& keepGoing) {
+    if (name.empty()) return "";
     SearchState state{keepGoing};
     return SearchDrivesOfType(driveType, [&](const std::string& root, std::string& hit) {
         hit = DirBelow(root, name, state);

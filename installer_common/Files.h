@@ -27,7 +27,8 @@ double DiskFreeBytes(const std::string& path);
 // --- Depth-first searches -------------------------------------------------------------------
 // Directories are visited in the order the file system lists them; links (junctions, symbolic
 // links) are not followed, so a search always ends. `keepGoing`, when given, is called once per
-// directory visited; when it returns false the search stops and reports nothing found.
+// directory visited; when it returns false the search stops and reports nothing found. An
+// empty name is never searched for and gives "".
 using SearchProgress = std::function<bool(const std::string& directory)>;
 
 // The first file named `name` in `directory` or below; "" when none.

@@ -28,7 +28,8 @@ Slot slots[kCount];
 bool stopped = false;
 SearchProgress searchProgress;
 
-const char kAppPaths[] = "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+const char kAppPaths[] =
+    "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
 class Spec {
 public:
@@ -62,11 +63,9 @@ std::string FromRegistry(const std::string& path) {
     return NormalizeDir(value, false);
 }
 
-// Searches fixed, then network drives as the switches ask; an empty name is never searched,
-// as it would match everything or walk whole disks for nothing.
+// Searches fixed, then network drives as the switches ask.
 template <typename Search>
-std::string SearchDrives(const std::string& name, bool fixed, bool network, Search search) {
-    if (name.empty()) return "";
+std::string SearchDisks(const std::string& name, bool fixed, bool network, Search search) {
     std::string found;
     if (fixed) found = search(name, DRIVE_FIXED, searchProgress);
     if (found.empty() && network) found = search(name, DRIVE_REMOTE, searchProgress);
@@ -87,21 +86,23 @@ std::string Lookup(const Spec& spec) {
     if (spec.On(kSearchFile)) {
         if (name.empty()) name = spec.Text(kFileName);
         if (dir.empty()) {
-            const std::string file = SearchDrives(spec.Text(kFileName), spec.On(kFileOnFixed),
-                                                  spec.On(kFileOnNetwork), FindFileOnDrives);
+            const std::string file = SearchDisks(spec.Text(kFileName), spec.On(kFileOnFixed),
+                                                 spec.On(kFileOnNetwork), FindFileOnDrives);
             if (!file.empty()) dir = FileDirOf(file);
         }
     }
     if (spec.On(kSearchDir)) {
         if (name.empty()) name = spec.Text(kDirName);
         if (dir.empty()) {
-            dir = SearchDrives(spec.Text(kDirName), spec.On(kDirOnFixed), spec.On(kDirOnNetwork),
-                               FindDirOnDrives);
+            dir = SearchDisks(spec.Text(kDirName), spec.On(kDirOnFixed), spec.On(kDirOnNetwork),
+                              FindDirOnDrives);
         }
     }
     if (spec.On(kUseDefault) && dir.empty()) dir = spec.Text(kDefaultDir);
     if (dir.empty()) {
-        if (spec.On(kErrorWhenMissing)) TopErrorBox(nullptr, "RunTimeDir(" + name + ")\\n\\nNot Found!");
+        if (spec.On(kErrorWhenMissing)) {
+            TopErrorBox(nullptr, "RunTimeDir(" + name + ")\\n\\nNot Found!");
+        }
         if (spec.On(kStopWhenMissing)) stopped = true;
     }
     return dir;

@@ -196,6 +196,8 @@ TEST_F(SearchTest, FindBelow) {
     EXPECT_TRUE(either == dir / "fixed\\Program Files\\App" || either == dir / "fixed\\MyApp")
         << either;
     EXPECT_EQ(FindDirBelow(dir / "fixed", "\\Nothing"), "");
+    EXPECT_EQ(FindDirBelow(dir / "fixed", ""), "");
+    EXPECT_EQ(FindFileBelow(dir / "fixed", ""), "");
 }
 
 TEST_F(SearchTest, DrivesOfTheRequestedTypeOnly) {

@@ -1,12 +1,13 @@
 // debug-monitor: receives the trace lines that Setup and UnInstall send through their debug
 // channel (installer_common/U_DEBUG0.h) and shows them in a list window.
 //
-//   debug-monitor [--print] [--hidden] [--count=N] [--seconds=S]
+//   debug-monitor [--print] [--hidden] [--count=N] [--seconds=S] [--filter=TEXT]
 //   debug-monitor --send TEXT...      writes TEXT through the channel, as an installer does
 //
 // --print also writes every message to standard output, one message a line, as it arrives;
 // --hidden keeps the window hidden; --count and --seconds end the monitor after N messages
-// or S seconds (the exit code is 0 when N messages arrived, else 1).
+// or S seconds (the exit code is 0 when N messages arrived, else 1); --filter ignores every
+// message that does not contain TEXT.
 #include <windows.h>
 
 #include <cstdio>
@@ -23,6 +24,7 @@ struct Options {
     bool hidden = false;
     long count = 0;     // 0: no limit
     long seconds = 0;   // 0: no limit
+    std::string filter; // empty: every message
 };
 
 struct Monitor {
@@ -44,6 +46,7 @@ std::string MessageText(ATOM atom) {
 
 void OnDebugMessage(HWND window, Monitor& monitor, ATOM atom) {
     const std::string text = MessageText(atom);
+    if (text.find(monitor.options.filter) == std::string::npos) return;
     SendMessageA(monitor.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (monitor.options.print) {
         std::printf("%s\n", text.c_str());
@@ -59,7 +62,8 @@ LRESULT CALLBACK MonitorProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     auto* monitor = reinterpret_cast<Monitor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     } else if (monitor && message == DebugMessageId() && wParam == 1) {
         OnDebugMessage(window, *monitor, static_cast<ATOM>(lParam));
         return 0;
@@ -90,6 +94,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.count = std::atol(arg.c_str() + 8);
         } else if (arg.rfind("--seconds=", 0) == 0) {
             options.seconds = std::atol(arg.c_str() + 10);
+        } else if (arg.rfind("--filter=", 0) == 0) {
+            options.filter = arg.substr(9);
         } else {
             std::fprintf(stderr, "debug-monitor: unknown option %s\n", arg.c_str());
             return false;
@@ -112,9 +118,12 @@ int RunMonitor(const Options& options) {
                                 WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640, 400,
                                 nullptr, nullptr, instance, &monitor);
     if (!window) return 1;
-    monitor.list = CreateWindowA("LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
-                                 0, 0, 640, 400, window, nullptr, instance, nullptr);
-    if (options.seconds > 0) SetTimer(window, kStopTimer, static_cast<UINT>(options.seconds * 1000), nullptr);
+    monitor.list = CreateWindowA("LISTBOX", "",
+                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0,
+                                 640, 400, window, nullptr, instance, nullptr);
+    if (options.seconds > 0) {
+        SetTimer(window, kStopTimer, static_cast<UINT>(options.seconds * 1000), nullptr);
+    }
     ShowWindow(window, options.hidden ? SW_HIDE : SW_SHOWNORMAL);
     if (options.print) {
         // Tells a waiting script that the window exists and messages can be sent.
