@@ -1,5 +1,6 @@
 #include "ExecDll.h"
 
+#include "MsgBox.h"
 #include "Utils.h"
 
 namespace {

@@ -4,6 +4,8 @@
 
 #include "RegOp.h"
 #include "UserInteraction.h"
+#include "SysInfo.h"
+#include "SysPaths.h"
 #include "Utils.h"
 #include "Wait.h"
 
@@ -85,11 +87,6 @@ std::string ShortPath(const std::string& path) {
     return length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string();
 }
 
-std::string FileNamePart(const std::string& path) {
-    size_t slash = path.find_last_of("\\/:");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 DWORD PsapiSearch(const std::string& program, bool pathOnly) {
     const PsapiFunctions& psapi = Psapi();
     if (!psapi.Complete()) return 0;
@@ -119,7 +116,7 @@ DWORD ToolHelpSearch(const std::string& program, bool pathOnly) {
     for (BOOL more = toolHelp.first(snapshot.Get(), &entry); more;
          more = toolHelp.next(snapshot.Get(), &entry)) {
         std::string exe = entry.szExeFile;
-        if (ProcessMatches(program, exe, FileNamePart(exe), pathOnly)) return entry.th32ProcessID;
+        if (ProcessMatches(program, exe, FileNameOf(exe), pathOnly)) return entry.th32ProcessID;
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "RegOp.h"
+#include "MsgBox.h"
 #include "Utils.h"
 #include "VerText.h"
 

@@ -1,6 +1,6 @@
 #include "RegKey.h"
 
-#include "Utils.h"
+#include "RegIni.h"
 
 void RegKey::Close() {
     if (key_) RegCloseKey(key_);
@@ -9,9 +9,8 @@ void RegKey::Close() {
 
 bool RegKey::Open(const std::string& path, REGSAM access) {
     Close();
-    HKEY root = nullptr;
     std::string subKey;
-    SplitRootKey(path, root, subKey);
+    HKEY root = SplitRootKey(path, subKey);
     error_ = RegOpenKeyExA(root, subKey.c_str(), 0, access, &key_);
     if (error_ != ERROR_SUCCESS) key_ = nullptr;
     return key_ != nullptr;
@@ -19,9 +18,8 @@ bool RegKey::Open(const std::string& path, REGSAM access) {
 
 bool RegKey::Create(const std::string& path) {
     Close();
-    HKEY root = nullptr;
     std::string subKey;
-    SplitRootKey(path, root, subKey);
+    HKEY root = SplitRootKey(path, subKey);
     error_ = RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                              KEY_READ | KEY_WRITE, nullptr, &key_, nullptr);
     if (error_ != ERROR_SUCCESS) key_ = nullptr;

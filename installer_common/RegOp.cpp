@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "RegKey.h"
+#include "RegIni.h"
 #include "Utils.h"
 
 namespace {
@@ -40,9 +41,8 @@ bool RegKeyExists(const std::string& path) {
 
 bool DeleteRegKey(const std::string& path) {
     if (!RegKeyExists(path)) return true;
-    HKEY root = nullptr;
     std::string subKey;
-    SplitRootKey(path, root, subKey);
+    HKEY root = SplitRootKey(path, subKey);
     // A root on its own is never deleted.
     if (subKey.empty()) return false;
     return SHDeleteKeyA(root, subKey.c_str()) == ERROR_SUCCESS;

@@ -5,7 +5,8 @@
 
 #include "RegKey.h"
 #include "RegOp.h"
-#include "Utils.h"
+#include "PathText.h"
+#include "SysInfo.h"
 
 namespace {
 
@@ -25,16 +26,12 @@ void PutLittleEndian(std::string& record, size_t offset, T value) {
         record[offset + i] = static_cast<char>((static_cast<uint64_t>(value) >> (8 * i)) & 0xFF);
 }
 
-std::string FileNamePart(const std::string& path) {
-    size_t slash = path.find_last_of("\\:");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string DirectoryPart(const std::string& path) {
-    size_t slash = path.find_last_of("\\:");
-    if (slash == std::string::npos) return "";
-    // The directory keeps a drive's colon ("C:") but not a final backslash.
-    return path[slash] == ':' ? path.substr(0, slash + 1) : path.substr(0, slash);
+// The directory of a program without one final ":" or "\\": "C:\\app.exe" gives "C:".
+std::string AppPathDirectory(const std::string& program) {
+    std::string directory = FileDirOf(program);
+    if (!directory.empty() && (directory.back() == ':' || directory.back() == '\\'))
+        directory.pop_back();
+    return directory;
 }
 
 uint64_t CurrentFileTime() {
@@ -96,10 +93,10 @@ std::string WriteArpCache(const std::string& displayName, const std::string& pro
 
 std::string RegisterAppPath(const std::string& program) {
     if (program.empty()) return "";
-    std::string path = kMachine + kAppPathsKey + FileNamePart(program);
+    std::string path = kMachine + kAppPathsKey + FileNameOf(program);
     RegKey key;
     bool written = key.Create(path) && key.WriteString("", program) &&
-                   key.WriteString("Path", DirectoryPart(program));
+                   key.WriteString("Path", AppPathDirectory(program));
     return written ? path : "";
 }
 

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "SrvBar.h"
-#include "Utils.h"
+#include "SysInfo.h"
 
 namespace {
 

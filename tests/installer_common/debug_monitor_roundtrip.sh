@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The debug channel end to end: a running debug-monitor prints what another program sends.
+#   debug_monitor_roundtrip.sh WINE-RUN BUILD-DIR ARCH MONITOR-EXE
+set -euo pipefail
+wine_run=$1 build_dir=$2 arch=$3 monitor=$4
+run() { "$wine_run" --build-dir="$build_dir" --arch="$arch" "$@"; }
+
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+run "$monitor" --print --hidden --count=2 --seconds=60 >"$out" 2>&1 &
+monitor_pid=$!
+for _ in $(seq 60); do
+  grep -q 'debug-monitor: listening' "$out" && break
+  sleep 1
+done
+run "$monitor" --send "trace one" "trace two"
+wait "$monitor_pid"
+expected=$'debug-monitor: listening\ntrace one\ntrace two'
+if [[ "$(tr -d '\r' <"$out")" != "$expected" ]]; then
+  echo "unexpected monitor output:"; cat "$out"; exit 1
+fi
+echo "debug channel round trip: OK"
