@@ -66,12 +66,11 @@ std::string ArpCacheRecord(const std::string& program, int64_t installedSize, ui
     PutLittleEndian<int64_t>(record, 8, installedSize);
     PutLittleEndian<uint64_t>(record, 16, fileTime);
     PutLittleEndian<uint32_t>(record, 24, 5);
-    std::wstring wide(kArpPathChars, L'\0');
+    std::wstring wide(program.size() + 1, L'\0');
     int length = MultiByteToWideChar(CP_ACP, 0, program.c_str(), static_cast<int>(program.size()),
                                      &wide[0], static_cast<int>(wide.size()));
     // Longer paths are cut so that the terminator still fits.
-    if (length <= 0) length = 0;
-    size_t kept = std::min<size_t>(static_cast<size_t>(length), kArpPathChars - 1);
+    size_t kept = std::min<size_t>(length > 0 ? static_cast<size_t>(length) : 0, kArpPathChars - 1);
     for (size_t i = 0; i < kept; ++i)
         PutLittleEndian<uint16_t>(record, kArpPathOffset + 2 * i, static_cast<uint16_t>(wide[i]));
     return record;
