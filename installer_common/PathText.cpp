@@ -19,6 +19,12 @@ std::string CollapseBackslashes(const std::string& path) {
     return result;
 }
 
+bool IsRootOrEmptyDir(const std::string& directory) {
+    const std::string dir = NormalizeDir(TrimText(directory), false);
+    return dir.find_first_not_of('\\') == std::string::npos || dir == "." ||
+           (dir.size() == 2 && dir[1] == ':') || (dir.size() == 3 && dir[1] == ':' && dir[2] == '\\');
+}
+
 std::string FileDirOf(const std::string& path) {
     std::string::size_type at = path.find_last_of("\\:");
     if (at == std::string::npos) return "";

@@ -8,6 +8,9 @@ std::string NormalizeDir(const std::string& path, bool withSlash);
 // Keeps the first character and reduces every run of backslashes after it to one, so the
 // leading "\\" of a network path survives.
 std::string CollapseBackslashes(const std::string& path);
+// True for "", ".", "\", "C:", "C:\" (and the same with blanks around): what an unset
+// directory setting expands to, and never a tree that an installer may delete.
+bool IsRootOrEmptyDir(const std::string& directory);
 // Directory part of a path without its trailing backslash; "" for a bare name. A root keeps
 // its separator: "C:\x" -> "C:\", "\x" -> "\", "C:x" -> "C:".
 std::string FileDirOf(const std::string& path);

@@ -1,6 +1,7 @@
 #pragma once
 // Registry and INI values through one-string registry paths (RegPath.h). Nothing here raises
-// or reports an error: reads give their default, writes and deletes give false.
+// or reports an error: reads give their default, writes and deletes give false. An empty
+// path is HKEY_CURRENT_USER itself; an empty value name is the key's default value.
 #include <windows.h>
 
 #include <string>

@@ -81,6 +81,7 @@ std::string TextBefore(const std::string& s, const std::string& separator) {
 }
 
 std::string TextAfter(const std::string& s, const std::string& separator) {
+    if (separator.empty()) return s;
     std::string::size_type at = s.find(separator);
     return at == std::string::npos ? s : s.substr(at + 1);
 }

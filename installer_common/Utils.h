@@ -26,7 +26,7 @@ int DelimIndexOf(const std::string& list, const std::string& name);
 // Text before the first occurrence of `separator`; "" when it does not occur.
 std::string TextBefore(const std::string& s, const std::string& separator);
 // Text after the first character of the first occurrence of `separator`; the whole of `s`
-// when it does not occur. Meant for one-character separators.
+// when it does not occur or is empty. Meant for one-character separators.
 std::string TextAfter(const std::string& s, const std::string& separator);
 std::string ReverseText(const std::string& s);
 // One-based position of the last occurrence of `sub` in `s`; 0 if none or `sub` is empty.

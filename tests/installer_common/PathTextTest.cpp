@@ -49,6 +49,15 @@ TEST(PathText, DirectoryAndNameParts) {
     }
 }
 
+TEST(PathText, RootsAndEmptyDirectoriesAreNeverTrees) {
+    for (const char* dir : {"", " ", ".", "\\", "\\\\", "C:", "c:\\", "C:\\\\", " D:\\ "}) {
+        EXPECT_TRUE(IsRootOrEmptyDir(dir)) << "[" << dir << "]";
+    }
+    for (const char* dir : {"C:\\a", "\\a", "a", "\\\\srv\\share", "C:a"}) {
+        EXPECT_FALSE(IsRootOrEmptyDir(dir)) << dir;
+    }
+}
+
 TEST(PathText, CommandTailDropsTheProgramAndItsQuotes) {
     const struct {
         const char* commandLine;

@@ -72,6 +72,8 @@ TEST(StringHelpers, BeforeAfterAndPositions) {
     EXPECT_EQ(TextBefore("keyvalue", "="), "");
     EXPECT_EQ(TextAfter("key=value=x", "="), "value=x");
     EXPECT_EQ(TextAfter("keyvalue", "="), "keyvalue");
+    EXPECT_EQ(TextAfter("keyvalue", ""), "keyvalue");
+    EXPECT_EQ(TextBefore("keyvalue", ""), "");
     EXPECT_EQ(TextAfter("a::b", "::"), ":b");  // only the separator's first character is skipped
     EXPECT_EQ(ReverseText("abc"), "cba");
     EXPECT_EQ(ReverseText(""), "");

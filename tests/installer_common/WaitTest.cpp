@@ -10,7 +10,7 @@ TEST(Wait, WaitsAtLeastTheGivenTimeWhileDispatchingPosted) {
     seen = 0;
     WNDCLASSA wc = {};
     wc.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_APP) ++seen;
+        if (m == WM_APP || m == WM_TIMER) ++seen;
         return DefWindowProcA(h, m, w, l);
     };
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -30,6 +30,12 @@ TEST(Wait, WaitsAtLeastTheGivenTimeWhileDispatchingPosted) {
     PostMessageA(window, WM_APP, 0, 0);
     WaitProcessing(20);
     EXPECT_EQ(seen, 3);
+
+    // A message that arrives during the wait is handled during the wait.
+    SetTimer(window, 1, 10, nullptr);
+    WaitPumping(200);
+    KillTimer(window, 1);
+    EXPECT_GT(seen, 3);
     DestroyWindow(window);
 }
 

@@ -7,15 +7,17 @@ run() { "$wine_run" --build-dir="$build_dir" --arch="$arch" "$@"; }
 
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
-run "$monitor" --print --hidden --count=2 --seconds=60 >"$out" 2>&1 &
+# Other programs may trace at the same time: only this run's lines count.
+token="roundtrip-$$"
+run "$monitor" --print --hidden --count=2 --seconds=60 --filter="$token" >"$out" 2>&1 &
 monitor_pid=$!
 for _ in $(seq 60); do
   grep -q 'debug-monitor: listening' "$out" && break
   sleep 1
 done
-run "$monitor" --send "trace one" "trace two"
+run "$monitor" --send "$token one" "$token two"
 wait "$monitor_pid"
-expected=$'debug-monitor: listening\ntrace one\ntrace two'
+expected="debug-monitor: listening"$'\n'"$token one"$'\n'"$token two"
 if [[ "$(tr -d '\r' <"$out")" != "$expected" ]]; then
   echo "unexpected monitor output:"; cat "$out"; exit 1
 fi

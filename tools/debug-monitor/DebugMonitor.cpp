@@ -1,12 +1,13 @@
 // debug-monitor: receives the trace lines that Setup and UnInstall send through their debug
 // channel (installer_common/U_DEBUG0.h) and shows them in a list window.
 //
-//   debug-monitor [--print] [--hidden] [--count=N] [--seconds=S]
+//   debug-monitor [--print] [--hidden] [--count=N] [--seconds=S] [--filter=TEXT]
 //   debug-monitor --send TEXT...      writes TEXT through the channel, as an installer does
 //
 // --print also writes every message to standard output, one message a line, as it arrives;
 // --hidden keeps the window hidden; --count and --seconds end the monitor after N messages
-// or S seconds (the exit code is 0 when N messages arrived, else 1).
+// or S seconds (the exit code is 0 when N messages arrived, else 1); --filter ignores every
+// message that does not contain TEXT.
 #include <windows.h>
 
 #include <cstdio>
@@ -23,6 +24,7 @@ struct Options {
     bool hidden = false;
     long count = 0;     // 0: no limit
     long seconds = 0;   // 0: no limit
+    std::string filter; // empty: every message
 };
 
 struct Monitor {
@@ -44,6 +46,7 @@ std::string MessageText(ATOM atom) {
 
 void OnDebugMessage(HWND window, Monitor& monitor, ATOM atom) {
     const std::string text = MessageText(atom);
+    if (text.find(monitor.options.filter) == std::string::npos) return;
     SendMessageA(monitor.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (monitor.options.print) {
         std::printf("%s\n", text.c_str());
@@ -90,6 +93,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.count = std::atol(arg.c_str() + 8);
         } else if (arg.rfind("--seconds=", 0) == 0) {
             options.seconds = std::atol(arg.c_str() + 10);
+        } else if (arg.rfind("--filter=", 0) == 0) {
+            options.filter = arg.substr(9);
         } else {
             std::fprintf(stderr, "debug-monitor: unknown option %s\n", arg.c_str());
             return false;
