@@ -6,7 +6,7 @@
 
 #include "ExecCompare.h"
 #include "ExecOp.h"
-#include "Utils.h"
+#include "RegIni.h"
 
 namespace {
 

@@ -5,10 +5,12 @@
 #include "ExecCompare.h"
 #include "ExecOp.h"
 #include "Files.h"
+#include "MsgBox.h"
 #include "Process.h"
 #include "RegOp.h"
 #include "RegSvr.h"
 #include "Services.h"
+#include "SysInfo.h"
 #include "Utils.h"
 #include "VerInfo.h"
 #include "VerText.h"
@@ -19,16 +21,6 @@ std::string setupType = "Typical";
 std::string groupNames;
 
 constexpr int kVersionWidth = 5;
-
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool DirectoryExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 bool CompareVersion(const std::string& file, const std::string& relation,
                     const std::string& version) {

@@ -4,6 +4,7 @@
 #include "ExecCondStr.h"
 #include "ExecDll.h"
 #include "Exec.h"
+#include "Global.h"
 #include "Utils.h"
 
 namespace {

@@ -129,6 +129,35 @@ bool Contains(const std::vector<DWORD>& ids, DWORD id) {
 
 bool LimitPassed(DWORD start, DWORD limitMs) { return GetTickCount() - start >= limitMs; }
 
+// Waits for the process to end, keeping the windows alive, for at most limitMs.
+void WaitForProcess(HANDLE process, DWORD limitMs) {
+    DWORD start = GetTickCount();
+    while (!LimitPassed(start, limitMs)) {
+        DWORD left = limitMs - (GetTickCount() - start);
+        if (MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT) != WAIT_OBJECT_0 + 1)
+            return;
+        ProcessMessages();
+    }
+}
+
+// Starts the command line with the show command. The wait holds on to the started process
+// itself: a search of the process list right after the start can miss a program that is
+// still loading, and the wait would then end at once.
+bool StartCommand(std::string command, int show, bool wait) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(show);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    if (wait) WaitForProcess(process.hProcess, kProgramWaitLimitMs);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
 }  // namespace
 
 bool ProcessMatches(const std::string& program, const std::string& exePath,
@@ -193,8 +222,7 @@ bool RunProgram(const std::string& path, const std::string& params, bool wait, i
         bool quoteWhole = params.find(' ') != std::string::npos && params[0] != '"';
         command += " " + (quoteWhole ? "\"" + params + "\"" : params);
     }
-    bool started = WinExec(command.c_str(), static_cast<UINT>(show)) >= 32;
-    if (started && wait) WaitForProgramEnd(path);
+    bool started = StartCommand(command, show, wait);
 
     if (previousLength > 0 && previousLength < MAX_PATH) SetCurrentDirectoryA(previous);
     return started;

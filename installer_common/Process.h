@@ -13,7 +13,7 @@ constexpr DWORD kProgramWaitLimitMs = 30 * 60 * 1000;
 
 // Starts "path" in double quotes with the parameters (quoted as a whole when they hold a blank
 // and do not begin with a quote), from the installer's own directory. With wait, returns after
-// the program ended. True when the system started it.
+// the started program ended (or after kProgramWaitLimitMs). True when the system started it.
 bool RunProgram(const std::string& path, const std::string& params, bool wait, int show);
 // RunProgram for the program registered under App Paths for the file name.
 bool RunApplication(const std::string& fileName, const std::string& params, bool wait, int show);

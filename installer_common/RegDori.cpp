@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "RegOp.h"
+#include "Files.h"
 #include "MsgBox.h"
 #include "Utils.h"
 #include "VerText.h"
@@ -61,11 +62,6 @@ bool ReadFolderValue(HKEY root, const std::string& name, std::string& folder) {
     return found;
 }
 
-bool CreateFolderTree(const std::string& folder) {
-    int result = SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-    return result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS;
-}
-
 void WriteInternetShortcut(const std::string& path, const std::string& target,
                            const std::string& workDir, const std::string& iconFile,
                            int iconIndex) {
@@ -117,7 +113,7 @@ std::string CreateDori(int kind, const std::string& subFolder, bool allUsers,
     std::string sub = TrimText(subFolder);
     if (!sub.empty() && sub[0] == '\\') sub.erase(0, 1);
     if (!sub.empty()) folder += "\\" + sub;
-    if (!CreateFolderTree(folder))
+    if (!ForceDirectories(folder))
         ErrorBox(folder + "\\n\\nUnable to create Dori Directory!\\n(RegOp.CreateDori)");
 
     if (IsUrl(target)) {

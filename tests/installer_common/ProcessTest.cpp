@@ -147,6 +147,18 @@ TEST_F(ProcessTest, RunProgramQuotesParametersWithBlanks) {
     EXPECT_FALSE(RunProgram(scratch_ / "absent.exe", "", false, SW_HIDE));
 }
 
+TEST_F(ProcessTest, RunProgramWithWaitReturnsAfterTheProgramEnded) {
+    ASSERT_TRUE(testsupport::WriteFileBytes(Hold(), "x"));
+    std::thread release([this] {
+        Sleep(1500);
+        DeleteFileA(Hold().c_str());
+    });
+    EXPECT_TRUE(RunProgram(helper_, "", true, SW_HIDE));
+    EXPECT_FALSE(IsProgramRunning(helper_));
+    release.join();
+    EXPECT_FALSE(Args().empty());
+}
+
 TEST_F(ProcessTest, RunProgramKeepsTheCurrentDirectory) {
     char before[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, before);
