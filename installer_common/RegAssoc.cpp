@@ -13,10 +13,14 @@ std::string WithDot(const std::string& extension) {
     return !extension.empty() && extension[0] != '.' ? "." + extension : extension;
 }
 
-// The plain key deletion, which keeps a key that has sub-keys on the NT family.
-void DeleteClassesKey(const std::string& name) { RegDeleteKeyA(HKEY_CLASSES_ROOT, name.c_str()); }
+// The plain key deletion, which keeps a key that has sub-keys on the NT family. An empty name
+// (a broken item) would address HKEY_CLASSES_ROOT itself and is skipped, here and below.
+void DeleteClassesKey(const std::string& name) {
+    if (!name.empty()) RegDeleteKeyA(HKEY_CLASSES_ROOT, name.c_str());
+}
 
 void SetClassesDefault(const std::string& name, const std::string& text) {
+    if (name.empty()) return;
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)

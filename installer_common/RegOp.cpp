@@ -43,7 +43,8 @@ bool DeleteRegKey(const std::string& path) {
     if (!RegKeyExists(path)) return true;
     std::string subKey;
     HKEY root = SplitRootKey(path, subKey);
-    // A root on its own is never deleted.
+    // A path that names only a root ("HKEY_LOCAL_MACHINE\\") would take the whole root with
+    // it; it is refused.
     if (subKey.empty()) return false;
     return SHDeleteKeyA(root, subKey.c_str()) == ERROR_SUCCESS;
 }

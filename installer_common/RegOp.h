@@ -8,7 +8,8 @@
 
 // Generic registry access.
 bool RegKeyExists(const std::string& path);
-// Deletes the key with its sub-keys; true when it is gone (also when it never existed).
+// Deletes the key with its sub-keys; true when it is gone (also when it never existed). A path
+// that names a root key alone is refused (false).
 bool DeleteRegKey(const std::string& path);
 // Creates the key (and its parents) and writes a "String" or "Integer" value (decimal text,
 // 0 when not a number); any other type writes nothing. False only when the registry failed.

@@ -131,6 +131,17 @@ TEST_F(ProcessTest, WaitForAProgramThatIsNotRunning) {
     EXPECT_LT(GetTickCount() - start, 1000u);
 }
 
+TEST_F(ProcessTest, WaitOnTheOlderFamilyLastsAtLeastOneSecond) {
+    OsVersionInfo win98;
+    win98.platform = OsVersionInfo::kWin9x;
+    win98.major = 4;
+    win98.minor = 10;
+    SetOsVersionForTest(&win98);
+    DWORD start = GetTickCount();
+    WaitForProgramEnd(scratch_ / "absent.exe");
+    EXPECT_GE(GetTickCount() - start, 1000u);
+}
+
 TEST_F(ProcessTest, RunProgramQuotesParametersWithBlanks) {
     const struct {
         const char* params;

@@ -60,6 +60,16 @@ TEST_F(RegAssocTest, EmptyCommandChangesNothing) {
     EXPECT_FALSE(Associate("|KorvanTest.Document|d|korvantest||C:\\a.exe|||Add|Remove|", true));
 }
 
+TEST_F(RegAssocTest, EmptyNamesNeverAddressTheRoot) {
+    ASSERT_TRUE(CreateAssociation("KorvanTest.Document", "d", "korvantest", "C:\\a.exe"));
+    bool isInteger = false;
+    std::string rootDefault = ReadRegValueText("HKEY_CLASSES_ROOT\\", "", isInteger);
+    EXPECT_TRUE(CreateAssociation("", "Broken", "", "C:\\b.exe"));
+    EXPECT_TRUE(RemoveAssociation("", ""));
+    EXPECT_EQ(ReadRegValueText("HKEY_CLASSES_ROOT\\", "", isInteger), rootDefault);
+    EXPECT_EQ(ClassesText(".korvantest"), "KorvanTest.Document");
+}
+
 TEST_F(RegAssocTest, ExtensionListNormalisation) {
     const struct {
         const char* list;

@@ -156,6 +156,16 @@ TEST_F(RegOpTest, DeleteRegKeyTakesSubKeysAndAcceptsMissingKeys) {
     EXPECT_FALSE(RegKeyExists(kSandboxPath + "\\Tree"));
 }
 
+TEST_F(RegOpTest, ARootAloneIsNeverDeleted) {
+    ASSERT_TRUE(WriteRegValue(kSandboxPath, "v", "1", "String"));
+    for (const char* path : {"HKEY_CURRENT_USER\\", "", " hkey_current_user\\ "}) {
+        EXPECT_FALSE(DeleteRegKey(path)) << path;
+        EXPECT_FALSE(RegistryOp(std::string("|") + path + "|v|1|Create|Remove|String|", false));
+    }
+    EXPECT_TRUE(RegKeyExists(kSandboxPath));
+    EXPECT_TRUE(RegKeyExists("HKEY_CURRENT_USER\\Software"));
+}
+
 TEST_F(RegOpTest, RemovedIniItemKeepsItsSection) {
     testsupport::ScratchDir scratch;
     std::string file = scratch / "app.ini";
