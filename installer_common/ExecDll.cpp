@@ -1,6 +1,7 @@
 #include "ExecDll.h"
 
 #include "MsgBox.h"
+#include "ScopedLibrary.h"
 #include "Utils.h"
 
 namespace {
@@ -11,23 +12,6 @@ using ExecutionFn = int(__cdecl*)(HWND, int, const char*, const char*);
 
 constexpr int kAliasSlots = 10;
 constexpr size_t kAliasBufferSize = 256;
-
-class ScopedLibrary {
-public:
-    explicit ScopedLibrary(const std::string& path) : module_(LoadLibraryA(path.c_str())) {}
-    ~ScopedLibrary() {
-        if (module_) FreeLibrary(module_);
-    }
-    ScopedLibrary(const ScopedLibrary&) = delete;
-    ScopedLibrary& operator=(const ScopedLibrary&) = delete;
-    bool Loaded() const { return module_ != nullptr; }
-    void* Function(const std::string& name) const {
-        return reinterpret_cast<void*>(GetProcAddress(module_, name.c_str()));
-    }
-
-private:
-    HMODULE module_;
-};
 
 void ReportMissingLibrary(const std::string& path) { ErrorBox(path + "\\n\\nDLL File Not Found!"); }
 
@@ -49,7 +33,7 @@ void TExecDll::LoadEntries(const std::string& path, bool clear, bool showErrors)
 
 void TExecDll::LoadKind(const std::string& path, const char* aliasFunction, const char* prefix,
                         std::vector<std::string>& aliases, bool showErrors) {
-    ScopedLibrary library(path);
+    ScopedLibrary library(LoadLibraryA(path.c_str()));
     if (!library.Loaded()) {
         if (showErrors) ReportMissingLibrary(path);
         return;
@@ -82,7 +66,7 @@ bool TExecDll::CallEntry(char event, const std::string& alias, const std::string
     std::string path = DelimItem(list, 0);
     std::string function = DelimItem(list, 1);
 
-    ScopedLibrary library(path);
+    ScopedLibrary library(LoadLibraryA(path.c_str()));
     if (!library.Loaded()) {
         ReportMissingLibrary(path);
         return false;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ScopedLibrary.h"
 #include "Utils.h"
 
 namespace {
@@ -20,20 +21,6 @@ private:
     bool ok_;
 };
 
-class ScopedLibrary {
-public:
-    explicit ScopedLibrary(HMODULE module) : module_(module) {}
-    ~ScopedLibrary() {
-        if (module_) FreeLibrary(module_);
-    }
-    ScopedLibrary(const ScopedLibrary&) = delete;
-    ScopedLibrary& operator=(const ScopedLibrary&) = delete;
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
-
 }  // namespace
 
 bool RegisterServer(const std::string& file, bool doRegister) {
@@ -45,10 +32,10 @@ bool RegisterServer(const std::string& file, bool doRegister) {
     UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     ScopedLibrary library(LoadLibraryExA(file.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     SetErrorMode(previousMode);
-    if (!library.Get()) return false;
+    if (!library.Loaded()) return false;
 
     using EntryFn = HRESULT(STDAPICALLTYPE*)();
-    auto entry = reinterpret_cast<EntryFn>(reinterpret_cast<void*>(GetProcAddress(
-        library.Get(), doRegister ? "DllRegisterServer" : "DllUnregisterServer")));
+    auto entry = reinterpret_cast<EntryFn>(
+        library.Function(doRegister ? "DllRegisterServer" : "DllUnregisterServer"));
     return entry && entry() == 0;
 }
