@@ -1,20 +1,20 @@
 #pragma once
 // The small stay-on-top window that shows a moving bar while a service starts or stops.
-#include <windows.h>
-
 #include <string>
 
-class TSrvBarDlg {
+#include "Form.h"
+#include "Label.h"
+#include "ProgressBar.h"
+#include "Timer.h"
+
+class TSrvBarDlg : public ui::Form {
 public:
     TSrvBarDlg();
-    ~TSrvBarDlg();
-    TSrvBarDlg(const TSrvBarDlg&) = delete;
-    TSrvBarDlg& operator=(const TSrvBarDlg&) = delete;
 
-    HWND Handle() const { return window_; }
-    HWND Label1() const { return label1_; }
-    HWND Label2() const { return label2_; }
-    HWND ProgressBar1() const { return progressBar1_; }
+    ui::Label Label1;
+    ui::Label Label2;
+    ui::ProgressBar ProgressBar1;
+    ui::Timer Timer1{500, false};
 
     // Sets both labels, resets the bar, starts the timer and shows the window.
     void Start(const std::string& operation, const std::string& serviceName);
@@ -22,14 +22,6 @@ public:
     void Timer1Timer();
     // Hides the window and stops the timer.
     void FormHide();
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND window_ = nullptr;
-    HWND label1_ = nullptr;
-    HWND label2_ = nullptr;
-    HWND progressBar1_ = nullptr;
-    HFONT font_ = nullptr;
 };
 
 // Shows the service progress window (created on first use) with the operation

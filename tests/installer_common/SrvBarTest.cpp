@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "SrvBar.h"
+#include "Wait.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ std::string TextOf(HWND window) {
 }
 
 int Position(TSrvBarDlg& dialog) {
-    return static_cast<int>(SendMessageA(dialog.ProgressBar1(), PBM_GETPOS, 0, 0));
+    return static_cast<int>(SendMessageA(dialog.ProgressBar1.Handle(), PBM_GETPOS, 0, 0));
 }
 
 TEST(SrvBar, ShowsOperationAndServiceOnATopMostWindow) {
@@ -29,14 +30,17 @@ TEST(SrvBar, ShowsOperationAndServiceOnATopMostWindow) {
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 352);
     EXPECT_EQ(client.bottom, 107);
-    EXPECT_EQ(TextOf(dialog->Label1()), "STARTING Service:");
-    EXPECT_EQ(TextOf(dialog->Label2()), "Korvan Test Service");
-    EXPECT_EQ(SendMessageA(dialog->ProgressBar1(), PBM_GETRANGE, FALSE, 0), 20);
+    EXPECT_EQ(TextOf(dialog->Label1.Handle()), "STARTING Service:");
+    EXPECT_EQ(TextOf(dialog->Label2.Handle()), "Korvan Test Service");
+    EXPECT_EQ(SendMessageA(dialog->ProgressBar1.Handle(), PBM_GETRANGE, FALSE, 0), 20);
+    // The timer moves the bar while the thread handles its messages.
+    for (int i = 0; i < 50 && Position(*dialog) == 0; ++i) WaitProcessing(100);
+    EXPECT_GT(Position(*dialog), 0);
 
     // The same window is reused for the next operation.
     ShowServiceProgress("STOPING Service:", "Other");
     EXPECT_EQ(ServiceProgress(), dialog);
-    EXPECT_EQ(TextOf(dialog->Label1()), "STOPING Service:");
+    EXPECT_EQ(TextOf(dialog->Label1.Handle()), "STOPING Service:");
 
     ReleaseServiceProgress();
     EXPECT_EQ(ServiceProgress(), nullptr);
@@ -55,6 +59,7 @@ TEST(SrvBar, TheBarCyclesThroughItsRange) {
     dialog.Timer1Timer();
     EXPECT_EQ(Position(dialog), 0);
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+    EXPECT_FALSE(dialog.Timer1.TimerEnabled());
 }
 
 TEST(SrvBar, ReleasingWithoutAWindowDoesNothing) {
