@@ -16,7 +16,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
             break;
         }
         lines.push_back(text.substr(start, end - start));
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        start = end + (crLf ? 2 : 1);
     }
     return lines;
 }

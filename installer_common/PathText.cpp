@@ -22,7 +22,8 @@ std::string CollapseBackslashes(const std::string& path) {
 bool IsRootOrEmptyDir(const std::string& directory) {
     const std::string dir = NormalizeDir(TrimText(directory), false);
     return dir.find_first_not_of('\\') == std::string::npos || dir == "." ||
-           (dir.size() == 2 && dir[1] == ':') || (dir.size() == 3 && dir[1] == ':' && dir[2] == '\\');
+           (dir.size() == 2 && dir[1] == ':') ||
+           (dir.size() == 3 && dir[1] == ':' && dir[2] == '\\');
 }
 
 std::string FileDirOf(const std::string& path) {

@@ -28,7 +28,8 @@ Slot slots[kCount];
 bool stopped = false;
 SearchProgress searchProgress;
 
-const char kAppPaths[] = "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+const char kAppPaths[] =
+    "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
 class Spec {
 public:
@@ -99,7 +100,9 @@ std::string Lookup(const Spec& spec) {
     }
     if (spec.On(kUseDefault) && dir.empty()) dir = spec.Text(kDefaultDir);
     if (dir.empty()) {
-        if (spec.On(kErrorWhenMissing)) TopErrorBox(nullptr, "RunTimeDir(" + name + ")\\n\\nNot Found!");
+        if (spec.On(kErrorWhenMissing)) {
+            TopErrorBox(nullptr, "RunTimeDir(" + name + ")\\n\\nNot Found!");
+        }
         if (spec.On(kStopWhenMissing)) stopped = true;
     }
     return dir;

@@ -46,8 +46,8 @@ bool UxthemeSaysThemed() {
     HMODULE uxtheme = LoadLibraryA("Uxtheme.dll");
     if (!uxtheme) return false;
     using IsAppThemedFn = BOOL(WINAPI*)();
-    auto isAppThemed =
-        reinterpret_cast<IsAppThemedFn>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
+    auto isAppThemed = reinterpret_cast<IsAppThemedFn>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
     const bool themed = isAppThemed && isAppThemed();
     FreeLibrary(uxtheme);
     return themed;

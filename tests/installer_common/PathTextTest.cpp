@@ -82,7 +82,8 @@ TEST(PathText, SwitchValue) {
         const char* expected;
     } cases[] = {
         {"/OriginalInfoFile=C:\\x.info /S", "/OriginalInfoFile=", "C:\\x.info"},
-        {"/originalinfofile=\"C:\\My Files\\x.info\" /S", "/OriginalInfoFile=", "C:\\My Files\\x.info"},
+        {"/originalinfofile=\"C:\\My Files\\x.info\" /S", "/OriginalInfoFile=",
+         "C:\\My Files\\x.info"},
         {"/OriginalInfoFile=\"C:\\open end", "/OriginalInfoFile=", "C:\\open end"},
         {"/OriginalInfoFile= /S", "/OriginalInfoFile=", ""},
         {"/a /S", "/S", "TRUE"},

@@ -81,7 +81,9 @@ TEST_F(RegIniTest, ReadValueConvertsAndFallsBack) {
         {"TooLong", "fallback"},
         {"Missing", "fallback"},
     };
-    for (const auto& c : cases) EXPECT_EQ(RegReadValue(path, c.name, "fallback"), c.expected) << c.name;
+    for (const auto& c : cases) {
+        EXPECT_EQ(RegReadValue(path, c.name, "fallback"), c.expected) << c.name;
+    }
     EXPECT_EQ(RegReadValue(path + "\\NoSuchKey", "Max", "fallback"), "fallback");
 }
 

@@ -50,7 +50,8 @@ protected:
 };
 
 TEST_F(RunTimeDirTest, EachMethodFindsItsDirectory) {
-    ASSERT_TRUE(RegWriteString("HKEY_LOCAL_MACHINE\\" + appPathKey, "", "\"C:\\Tools\\Korvan\\tool.exe\""));
+    ASSERT_TRUE(RegWriteString("HKEY_LOCAL_MACHINE\\" + appPathKey, "",
+                               "\"C:\\Tools\\Korvan\\tool.exe\""));
     ASSERT_TRUE(RegWriteString("HKEY_CURRENT_USER\\" + sandbox, "InstallPath", "D:\\Vendor\\"));
     ASSERT_TRUE(RegWriteString("HKEY_CURRENT_USER\\" + sandbox + "\\Keyed", "", "E:\\Keyed"));
 
@@ -68,7 +69,8 @@ TEST_F(RunTimeDirTest, EachMethodFindsItsDirectory) {
         {Spec({{8, "1"}, {9, "\\shared"}, {10, "1"}, {11, "1"}}), dir / "net\\Shared"},
         {Spec({{12, "1"}, {13, "F:\\Default"}}), "F:\\Default"},
         // A registry answer, even an empty one, replaces what App Paths found.
-        {Spec({{0, "1"}, {1, program}, {2, "1"}, {3, "HKEY_CURRENT_USER\\" + sandbox + "\\None"}}), ""},
+        {Spec({{0, "1"}, {1, program}, {2, "1"}, {3, "HKEY_CURRENT_USER\\" + sandbox + "\\No"}}),
+         ""},
         // App Paths found it: no file search, so the directory stays.
         {Spec({{0, "1"}, {1, program}, {4, "1"}, {5, "tool.ini"}, {6, "1"}}), "C:\\Tools\\Korvan"},
         {Spec({{4, "1"}, {5, ""}, {6, "1"}, {8, "1"}, {9, ""}, {10, "1"}}), ""},

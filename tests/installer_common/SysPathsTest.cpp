@@ -34,7 +34,8 @@ TEST(SysPaths, ProgramAndWindowsDirectories) {
 
 TEST(SysPaths, SwitchesOfThisProcess) {
     // CTest starts every test program with this switch; a run by hand may not.
-    const bool fromCTest = std::string(GetCommandLineA()).find("--gtest_color=no") != std::string::npos;
+    const bool fromCTest =
+        std::string(GetCommandLineA()).find("--gtest_color=no") != std::string::npos;
     EXPECT_EQ(SwitchValue("--gtest_color="), fromCTest ? "no" : "");
     EXPECT_EQ(SwitchValue("/NoSuchSwitch"), "");
     EXPECT_EQ(PosText("installer_common_test", CommandTail()), 0) << CommandTail();

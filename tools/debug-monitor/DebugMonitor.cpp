@@ -62,7 +62,8 @@ LRESULT CALLBACK MonitorProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     auto* monitor = reinterpret_cast<Monitor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     } else if (monitor && message == DebugMessageId() && wParam == 1) {
         OnDebugMessage(window, *monitor, static_cast<ATOM>(lParam));
         return 0;
@@ -117,9 +118,12 @@ int RunMonitor(const Options& options) {
                                 WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640, 400,
                                 nullptr, nullptr, instance, &monitor);
     if (!window) return 1;
-    monitor.list = CreateWindowA("LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
-                                 0, 0, 640, 400, window, nullptr, instance, nullptr);
-    if (options.seconds > 0) SetTimer(window, kStopTimer, static_cast<UINT>(options.seconds * 1000), nullptr);
+    monitor.list = CreateWindowA("LISTBOX", "",
+                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0,
+                                 640, 400, window, nullptr, instance, nullptr);
+    if (options.seconds > 0) {
+        SetTimer(window, kStopTimer, static_cast<UINT>(options.seconds * 1000), nullptr);
+    }
     ShowWindow(window, options.hidden ? SW_HIDE : SW_SHOWNORMAL);
     if (options.print) {
         // Tells a waiting script that the window exists and messages can be sent.
