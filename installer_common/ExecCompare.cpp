@@ -4,7 +4,8 @@
 
 #include "Utils.h"
 
-const char kEventList[] = "|Setup Start|Before Copy|After Copy|Setup End|UnInstall Start|UnInstall End|";
+const char kEventList[] =
+    "|Setup Start|Before Copy|After Copy|Setup End|UnInstall Start|UnInstall End|";
 
 char EventChar(const std::string& eventName) {
     for (int i = 0, count = DelimCount(kEventList); i < count; ++i)

@@ -13,7 +13,8 @@
 
 namespace {
 
-const char kShellFoldersKey[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char kShellFoldersKey[] =
+    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const char* const kFolderValueNames[] = {"Desktop", "Start Menu", "Programs",
                                          "Startup", "Personal",   "Sendto"};
 

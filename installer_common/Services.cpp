@@ -48,7 +48,9 @@ DWORD CurrentState(SC_HANDLE service) {
     return status.dwCurrentState;
 }
 
-void TraceState(SC_HANDLE service) { std::cout << ServiceStateText(CurrentState(service)) << std::endl; }
+void TraceState(SC_HANDLE service) {
+    std::cout << ServiceStateText(CurrentState(service)) << std::endl;
+}
 
 // Lets the windows work for up to one poll interval; returns early when a message arrives.
 void PumpBetweenPolls() {

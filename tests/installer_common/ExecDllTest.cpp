@@ -30,7 +30,8 @@ TEST_F(ExecDllTest, LoadsOnlyTheAliasesTheLibraryNames) {
         "Write Marker=|" + library_ + "|SetExecution_0|",
         "Always Fail=|" + library_ + "|SetExecution_1|"};
     EXPECT_EQ(dll.Entries(), expected);
-    EXPECT_EQ(dll.ConditionAliases(), (std::vector<std::string>{"Text Matches", "Event Number Is"}));
+    EXPECT_EQ(dll.ConditionAliases(),
+              (std::vector<std::string>{"Text Matches", "Event Number Is"}));
     EXPECT_EQ(dll.ExecutionAliases(), (std::vector<std::string>{"Write Marker", "Always Fail"}));
     EXPECT_TRUE(script_.Calls().empty());
 

@@ -45,7 +45,9 @@ public:
         params_[14 + 3 * (n - 1)] = p2;
         return *this;
     }
-    std::string Text() const { return "#" + Joined(record_, '|') + "#" + Joined(params_, '^') + "#"; }
+    std::string Text() const {
+        return "#" + Joined(record_, '|') + "#" + Joined(params_, '^') + "#";
+    }
 
 private:
     static std::string Joined(const std::vector<std::string>& fields, char delimiter) {

@@ -49,7 +49,9 @@ protected:
                                    nullptr, nullptr, &startup, &process_));
         AwaitArgs();
     }
-    bool Ended(DWORD ms) const { return WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0; }
+    bool Ended(DWORD ms) const {
+        return WaitForSingleObject(process_.hProcess, ms) == WAIT_OBJECT_0;
+    }
 
     testsupport::ScratchDir scratch_;
     std::string helper_;
