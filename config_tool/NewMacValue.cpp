@@ -33,10 +33,4 @@ std::vector<std::string> NewMacCommandLines(int value) {
     return {"ma" + std::to_string(value) + "\r\n", "zc\r\n"};
 }
 
-std::optional<std::pair<std::string, std::string>> MacEditTexts(
-    const std::vector<std::string>& fileLines) {
-    if (fileLines.size() != 2) return std::nullopt;
-    return std::make_pair(fileLines[0], fileLines[1]);
-}
-
 }  // namespace korvan

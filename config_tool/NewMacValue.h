@@ -1,9 +1,7 @@
 #pragma once
-// "Send New MAC": the 16-bit value typed as two hexadecimal bytes, and the programming file
-// that keeps the two texts between runs.
+// "Send New MAC": the 16-bit value typed as two hexadecimal bytes.
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace korvan {
@@ -14,9 +12,5 @@ std::optional<int> ParseNewMacValue(const std::string& highText, const std::stri
 
 // The command lines that program the value and make it take effect: "ma" + decimal, "zc".
 std::vector<std::string> NewMacCommandLines(int value);
-
-// The two edit texts held by the programming file's lines; nothing unless it has exactly two.
-std::optional<std::pair<std::string, std::string>> MacEditTexts(
-    const std::vector<std::string>& fileLines);
 
 }  // namespace korvan

@@ -4,13 +4,7 @@
 
 namespace korvan {
 
-PagePathParts SplitPagePath(const std::string& path) {
-    size_t cut = path.find_last_of("\\/:");
-    if (cut == std::string::npos) return {path, ""};
-    return {path.substr(cut + 1), path.substr(0, cut + 1)};
-}
-
-bool LoadPageListFile(const std::string& path, SortedTextList& list) {
+bool LoadPageListFile(const std::string& path, ui::SortedStringList& list) {
     auto lines = ReadTextLines(path);
     if (!lines) return false;
     list.Clear();
@@ -20,8 +14,11 @@ bool LoadPageListFile(const std::string& path, SortedTextList& list) {
     return true;
 }
 
-bool SavePageListFile(const std::string& path, const SortedTextList& list) {
-    return WriteTextLines(path, list.Lines());
+bool RemovePagePath(ui::SortedStringList& list, const std::string& path) {
+    for (size_t i = 0; i < list.Count(); ++i) {
+        if (list[i] == path) return list.Delete(i);
+    }
+    return false;
 }
 
 }  // namespace korvan

@@ -39,11 +39,4 @@ std::string SortedTextList::TakeFirst() {
     return first;
 }
 
-bool SortedTextList::RemoveExact(const std::string& line) {
-    auto found = std::find(lines_.begin(), lines_.end(), line);
-    if (found == lines_.end()) return false;
-    lines_.erase(found);
-    return true;
-}
-
 }  // namespace korvan

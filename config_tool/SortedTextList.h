@@ -18,9 +18,6 @@ public:
     size_t Count() const { return lines_.size(); }
     // Removes and returns the first line; the list must not be empty.
     std::string TakeFirst();
-    // Removes the first line equal to `line` byte for byte (letter case counts); false when
-    // there is none.
-    bool RemoveExact(const std::string& line);
     const std::vector<std::string>& Lines() const { return lines_; }
 
 private:

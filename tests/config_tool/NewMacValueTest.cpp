@@ -33,14 +33,4 @@ TEST(NewMacValue, CommandLines) {
     EXPECT_EQ(korvan::NewMacCommandLines(0), (std::vector<std::string>{"ma0\r\n", "zc\r\n"}));
 }
 
-TEST(NewMacValue, EditTextsOnlyFromATwoLineFile) {
-    auto texts = korvan::MacEditTexts({"0A", "FF"});
-    ASSERT_TRUE(texts.has_value());
-    EXPECT_EQ(texts->first, "0A");
-    EXPECT_EQ(texts->second, "FF");
-    EXPECT_FALSE(korvan::MacEditTexts({"0A", "FF", ""}).has_value());
-    EXPECT_FALSE(korvan::MacEditTexts({"0A"}).has_value());
-    EXPECT_FALSE(korvan::MacEditTexts({}).has_value());
-}
-
 }  // namespace
