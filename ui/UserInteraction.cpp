@@ -65,7 +65,8 @@ std::string DialogFilter(const std::string& barSeparated) {
 
 int Win32Interaction::MessageBox(HWND owner, const std::string& text, const std::string& caption,
                                  UINT flags) {
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+    // Qualified: windows.h turns this member's own name into MessageBoxA.
+    return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
 std::vector<std::string> Win32Interaction::OpenFileDialog(const FileDialogRequest& request) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "SortedTextList.h"
+#include "StringList.h"
 
 namespace {
 
@@ -111,9 +111,9 @@ TEST(ValidateSettings, EveryCheckLogsItsOwnMessage) {
 
 // The lines of a write as the sorted queue sends them.
 Lines Queue(const DeviceSettings& s, bool all) {
-    korvan::SortedTextList queue;
+    ui::SortedStringList queue;
     for (const auto& line : korvan::BuildCommandLines(s, all)) queue.Add(line);
-    return queue.Lines();
+    return queue.Items();
 }
 
 TEST(BuildCommandLines, InitialValuesWithAll) {
