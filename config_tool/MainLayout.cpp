@@ -29,9 +29,9 @@ ui::SpinRange Range(int minValue, int maxValue, int value, int increment = 1) {
 // A caption label and four edits in a row, 40 pixels wide.
 void CreateAddressRow(ui::Window& parent, ui::Label& label, const char* caption, int top,
                       const std::array<ui::Edit*, 4>& edits, const char* const names[4]) {
-    label.Create(parent, At("", 10, top + 3, 95, 16, caption));
+    label.Create(parent, At("", 10, top + 3, 108, 16, caption));
     for (int k = 0; k < 4; ++k) {
-        edits[k]->Create(parent, At(names[k], 110 + k * 50, top, 40, 21));
+        edits[k]->Create(parent, At(names[k], 120 + k * 48, top, 40, 21));
     }
 }
 

@@ -153,9 +153,12 @@ void TMainForm::Log(const std::string& line) { LogMemo.AddLine(line); }
 
 int TMainForm::ShowDialog(const std::string& text, UINT type) {
     const char* caption = "Information";
-    if (type & MB_ICONERROR) caption = "Error";
-    else if (type & MB_ICONWARNING) caption = "Warning";
-    else if (type & MB_ICONQUESTION) caption = "Confirm";
+    switch (type & MB_ICONMASK) {
+        case MB_ICONERROR: caption = "Error"; break;
+        case MB_ICONWARNING: caption = "Warning"; break;
+        case MB_ICONQUESTION: caption = "Confirm"; break;
+        default: break;
+    }
     UINT buttons = (type & MB_TYPEMASK) ? (type & MB_TYPEMASK) : MB_OK;
     return ui::Interaction().MessageBox(Handle(), text, caption, (type & ~MB_TYPEMASK) | buttons);
 }

@@ -19,11 +19,13 @@ int Application::Run(Form& mainForm) {
     terminated_ = false;
     mainForm.SetMainForm(true);
     mainForm.Show();
-    MSG message;
-    int got;
-    while (!terminated_ && (got = GetMessageA(&message, nullptr, 0, 0)) > 0) Dispatch(message);
+    // Runs until the quit message itself arrives, so that none is left behind for a message
+    // box shown after the loop.
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
     mainForm_ = nullptr;
-    return terminated_ && message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
+    mainForm.SetMainForm(false);
+    return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
 }
 
 void Application::Dispatch(MSG& message) {

@@ -159,6 +159,7 @@ TEST_F(MainunitTest, ReadFillsTheControls) {
     EXPECT_TRUE(Logged("Korvan Version: 1.0.7-LNK"));
     EXPECT_TRUE(Logged("Data Read - OK "));
     EXPECT_EQ(Dialogs(), Lines{"Data read OK"});
+    EXPECT_EQ(script.CallsOf("MessageBox")[0].caption, "Warning");
     EXPECT_FALSE(form->PortOpen);
     EXPECT_EQ(module->openedNames, Lines{"\\\\.\\COM1"});
 }
@@ -196,6 +197,7 @@ TEST_F(MainunitTest, WriteSendsTheQueueForTheSettings) {
         EXPECT_TRUE(Logged("Data Checked - OK"));
         EXPECT_TRUE(Logged("Data Sent - OK "));
         EXPECT_EQ(Dialogs(), Lines{"Data sent OK"});
+        EXPECT_EQ(script.CallsOf("MessageBox")[0].caption, "Confirm");
         EXPECT_FALSE(form->PortOpen);
     }
     // The last write's values are what the module now holds.
@@ -272,6 +274,7 @@ TEST_F(MainunitTest, VersionStageFailures) {
         form->ReadButtonClick();
         ASSERT_TRUE(RunToIdle());
         EXPECT_EQ(Dialogs(), Lines{c.dialog});
+        EXPECT_EQ(script.CallsOf("MessageBox")[0].caption, "Error");
         EXPECT_EQ(form->LogLines().back(), c.log);
         EXPECT_EQ(module->Sent().size() - before, c.versionRequests);
         EXPECT_FALSE(form->PortOpen);

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "Application.h"
+#include "Form.h"
 #include "ScriptedInteraction.h"
 
 namespace {
@@ -71,6 +72,22 @@ TEST(Application, ProcessMessagesRunsWhatIsWaiting) {
     ui::Application::ProcessMessages();
     EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE));
     EXPECT_FALSE(ui::Application::Terminated());
+}
+
+TEST(Application, RunEndsWhenTheMainFormClosesAndLeavesNoQuitBehind) {
+    ui::Form form;
+    ui::FormArgs args;
+    args.caption = "Main";
+    ASSERT_TRUE(form.Create(args));
+    int closes = 0;
+    form.OnClose = [&] { ++closes; };
+    PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(ui::Application::Run(form), 0);
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(form.Visible());
+    EXPECT_EQ(ui::Application::MainForm(), nullptr);
+    MSG message;
+    EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
 }
 
 }  // namespace

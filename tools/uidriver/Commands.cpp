@@ -155,18 +155,39 @@ int WaitText(const Arguments& a) {
     }
 }
 
+// A row of a list view with check boxes, given as the optional argument at `index`.
+bool RowChecked(HWND control, const Arguments& a, size_t index, LPARAM request) {
+    char* end = nullptr;
+    long row = strtol(a[index].c_str(), &end, 10);
+    if (end == a[index].c_str() || *end != '\0' || row < 0) throw UsageError{"not a row number: " + a[index]};
+    if (request != 0) {
+        if (!Send(control, ui::RowCheckMessage(), static_cast<WPARAM>(row), request, a[1]))
+            throw Failure{a[1] + " has no check box in row " + a[index]};
+        return request == 2;
+    }
+    return Send(control, ui::RowCheckMessage(), static_cast<WPARAM>(row), 0, a[1]) == 1;
+}
+
 int GetChecked(const Arguments& a) {
-    Need(a, 2, 2);
+    Need(a, 2, 3);
     HWND control = Control(a);
+    if (a.size() == 3) {
+        Print(RowChecked(control, a, 2, 0) ? "1" : "0");
+        return 0;
+    }
     if (!IsButtonClass(control) || !IsCheckable(control)) throw Failure{a[1] + " has no check mark"};
     Print(Send(control, BM_GETCHECK, 0, 0, a[1]) == BST_CHECKED ? "1" : "0");
     return 0;
 }
 
 int SetChecked(const Arguments& a) {
-    Need(a, 3, 3);
+    Need(a, 3, 4);
     if (a[2] != "0" && a[2] != "1") throw UsageError{"the state is 0 or 1"};
     HWND control = UsableControl(a);
+    if (a.size() == 4) {
+        RowChecked(control, a, 3, a[2] == "1" ? 2 : 1);
+        return 0;
+    }
     if (!IsButtonClass(control) || !IsCheckable(control)) throw Failure{a[1] + " has no check mark"};
     bool checked = Send(control, BM_GETCHECK, 0, 0, a[1]) == BST_CHECKED;
     // A click, so that the program's handler runs as for a user.
@@ -274,7 +295,7 @@ std::string Usage() {
            "  click WINDOW CONTROL                get-state WINDOW CONTROL\n"
            "  set-text WINDOW CONTROL TEXT        get-text WINDOW CONTROL\n"
            "  wait-text WINDOW CONTROL TEXT [SECONDS]\n"
-           "  get-checked WINDOW CONTROL          set-checked WINDOW CONTROL 0|1\n"
+           "  get-checked WINDOW CONTROL [ROW]    set-checked WINDOW CONTROL 0|1 [ROW]\n"
            "  select WINDOW CONTROL ENTRY\n"
            "  wait-box CAPTION [SECONDS]          box-text CAPTION\n"
            "  answer-box CAPTION BUTTON\n"
