@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# The web-page download end to end: the real KorvanConfig.exe (Web Pages tab shown by its
+# /WebPages switch) with a page list, the real VOKA.EXE beside it as its child process, and
+# korvan-sim receiving the image over a mapped COM port and unpacking it. The pages the module
+# holds must equal the originals, text pages without their CR and LF bytes.
+#
+#   download_e2e.sh ARCH BUILD_DIR KORVANCONFIG_EXE VOKA_EXE UIDRIVER_EXE KORVAN_SIM [SIM_SWITCH...]
+# Prints "download seconds: S image bytes: N" for the benchmark that reuses it.
+# Exit 77 (skipped) when korvan-sim has not been built in the host tree.
+set -uo pipefail
+
+arch=$1 build_dir=$2 program=$3 voka=$4 driver=$5 sim=$6
+shift 6
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+port=COM7
+prefix_args=(--arch="$arch" --build-dir="$build_dir")
+window=MainForm
+
+if [[ ! -x $sim ]]; then
+  echo "korvan-sim is not built at $sim (build the host tree first): skipped"
+  exit 77
+fi
+
+work=$(mktemp -d)
+sim_pid=""
+config_pid=""
+failures=0
+cleanup() {
+  [[ -n $config_pid ]] && kill "$config_pid" 2>/dev/null
+  [[ -n $sim_pid ]] && kill "$sim_pid" 2>/dev/null
+  wait 2>/dev/null
+  "$root/tools/com-port" "${prefix_args[@]}" --unmap "$port" >/dev/null 2>&1
+  [[ $failures -gt 0 && -f $work/trace ]] && { echo "--- korvan-sim trace"; tail -20 "$work/trace"; }
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+drive() { "$root/tools/wine-run" "${prefix_args[@]}" "$driver" "$@" | tr -d '\r'; }
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+windows_path() { echo "Z:${1//\//\\}"; }
+
+# The program folder: KorvanConfig.exe, VOKA.EXE and a default page list.
+mkdir -p "$work/app" "$work/pages" "$work/unpacked"
+cp "$program" "$work/app/KorvanConfig.exe"
+cp "$voka" "$work/app/VOKA.EXE"
+printf '<html>\r\n<body>\r\n<h1>Korvan</h1>\r\n</body>\r\n</html>\r\n' >"$work/pages/index.htm"
+printf 'status=%%STATUS%%\r\nuptime=%%UPTIME%%\r\n' >"$work/pages/status.cgi"
+head -c 3000 /dev/zero | tr '\0' 'x' >"$work/pages/big.htm"
+for page in index.htm status.cgi big.htm; do
+  printf '%s\r\n' "$(windows_path "$work/pages/$page")"
+done >"$work/app/DefaultFileList.txt"
+
+"$sim" --link="$work/com" --unpack="$work/unpacked" "$@" >"$work/path" 2>"$work/trace" &
+sim_pid=$!
+for _ in $(seq 100); do [[ -s $work/path ]] && break; sleep 0.05; done
+[[ -s $work/path ]] || { fail "korvan-sim did not start"; exit 1; }
+"$root/tools/com-port" "${prefix_args[@]}" "$port" "$work/com" >/dev/null || { fail "no $port"; exit 1; }
+
+"$root/tools/wine-run" "${prefix_args[@]}" "$work/app/KorvanConfig.exe" /WebPages >/dev/null 2>&1 &
+config_pid=$!
+drive wait-window "$window" 30 >/dev/null || { fail "no main window"; exit 1; }
+drive set-text "$window" SerialPortCSpinEdit 7 >/dev/null
+drive select "$window" MainPageControl "Web Pages" >/dev/null || fail "no Web Pages tab"
+
+start=$(date +%s.%N)
+drive click "$window" DownloadButton >/dev/null
+if drive wait-box Information 120 >/dev/null; then
+  seconds=$(echo "$(date +%s.%N) - $start" | bc)
+  text=$(drive box-text Information)
+  drive answer-box Information OK >/dev/null
+  bytes=$(sed -n 's/.*File size: \([0-9]*\) bytes.*/\1/p' <<<"$text")
+  [[ -n $bytes ]] || fail "completion message: $text"
+  echo "download seconds: $seconds image bytes: $bytes"
+else
+  fail "no completion message"
+  drive get-text "$window" LogMemo
+fi
+
+for page in index.htm status.cgi big.htm; do
+  stored="$work/unpacked/${page^^}"
+  if [[ ! -f $stored ]]; then
+    fail "the module holds no ${page^^}"
+  elif ! cmp -s <(tr -d '\r\n' <"$work/pages/$page") "$stored"; then
+    fail "${page^^} differs from $page"
+  else
+    echo "ok: the module holds ${page^^} ($(stat -c %s "$stored") bytes)"
+  fi
+done
+[[ -e $work/app/WebPages.bin ]] && fail "WebPages.bin was left behind"
+[[ -e $work/app/TempWebPges/index.htm ]] && fail "the page copies were left behind"
+
+drive select "$window" MainPageControl General >/dev/null
+drive click "$window" ExitButton >/dev/null
+drive wait-gone "$window" 20 >/dev/null || fail "the window did not close"
+config_pid=""
+[[ $failures -eq 0 ]] && echo "download end to end: ok"
+exit $((failures > 0))
