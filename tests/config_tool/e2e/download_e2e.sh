@@ -5,7 +5,9 @@
 # holds must equal the originals, text pages without their CR and LF bytes.
 #
 #   download_e2e.sh ARCH BUILD_DIR KORVANCONFIG_EXE VOKA_EXE UIDRIVER_EXE KORVAN_SIM [SIM_SWITCH...]
-# Prints "download seconds: S image bytes: N" for the benchmark that reuses it.
+# Prints "download seconds: S image bytes: N" for the benchmark that reuses it, which also
+# sets KORVAN_BIG_PAGE_BYTES (size of one page, default 3000) and KORVAN_SIM_TRACE (a file
+# that receives korvan-sim's trace, each line stamped with the time it was written).
 # Exit 77 (skipped) when korvan-sim has not been built in the host tree.
 set -uo pipefail
 
@@ -45,12 +47,18 @@ cp "$program" "$work/app/KorvanConfig.exe"
 cp "$voka" "$work/app/VOKA.EXE"
 printf '<html>\r\n<body>\r\n<h1>Korvan</h1>\r\n</body>\r\n</html>\r\n' >"$work/pages/index.htm"
 printf 'status=%%STATUS%%\r\nuptime=%%UPTIME%%\r\n' >"$work/pages/status.cgi"
-head -c 3000 /dev/zero | tr '\0' 'x' >"$work/pages/big.htm"
+head -c "${KORVAN_BIG_PAGE_BYTES:-3000}" /dev/zero | tr '\0' 'x' >"$work/pages/big.htm"
 for page in index.htm status.cgi big.htm; do
   printf '%s\r\n' "$(windows_path "$work/pages/$page")"
 done >"$work/app/DefaultFileList.txt"
 
-"$sim" --link="$work/com" --unpack="$work/unpacked" "$@" >"$work/path" 2>"$work/trace" &
+if [[ -n ${KORVAN_SIM_TRACE:-} ]]; then
+  "$sim" --link="$work/com" --unpack="$work/unpacked" "$@" >"$work/path" 2> >(
+    python3 -u -c 'import sys, time
+for line in sys.stdin: print("%.6f %s" % (time.time(), line), end="", flush=True)' >"$KORVAN_SIM_TRACE") &
+else
+  "$sim" --link="$work/com" --unpack="$work/unpacked" "$@" >"$work/path" 2>"$work/trace" &
+fi
 sim_pid=$!
 for _ in $(seq 100); do [[ -s $work/path ]] && break; sleep 0.05; done
 [[ -s $work/path ]] || { fail "korvan-sim did not start"; exit 1; }
