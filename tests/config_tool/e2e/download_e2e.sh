@@ -2,7 +2,8 @@
 # The web-page download end to end: the real KorvanConfig.exe (Web Pages tab shown by its
 # /WebPages switch) with a page list, the real VOKA.EXE beside it as its child process, and
 # korvan-sim receiving the image over a mapped COM port and unpacking it. The pages the module
-# holds must equal the originals, text pages without their CR and LF bytes.
+# holds must equal the originals, text pages without their CR and LF bytes. Then, with the MAC
+# programming file in the prefix's C:\KorvanSetMACAddress, "Send New MAC" programs the module.
 #
 #   download_e2e.sh ARCH BUILD_DIR KORVANCONFIG_EXE VOKA_EXE UIDRIVER_EXE KORVAN_SIM [SIM_SWITCH...]
 # Prints "download seconds: S image bytes: N" for the benchmark that reuses it, which also
@@ -27,7 +28,9 @@ work=$(mktemp -d)
 sim_pid=""
 config_pid=""
 failures=0
+mac_folder="$build_dir/wineprefix/drive_c/KorvanSetMACAddress"
 cleanup() {
+  rm -rf "$mac_folder"
   [[ -n $config_pid ]] && kill "$config_pid" 2>/dev/null
   [[ -n $sim_pid ]] && kill "$sim_pid" 2>/dev/null
   wait 2>/dev/null
@@ -64,6 +67,8 @@ for _ in $(seq 100); do [[ -s $work/path ]] && break; sleep 0.05; done
 [[ -s $work/path ]] || { fail "korvan-sim did not start"; exit 1; }
 "$root/tools/com-port" "${prefix_args[@]}" "$port" "$work/com" >/dev/null || { fail "no $port"; exit 1; }
 
+mkdir -p "$mac_folder"
+printf '00\r\n01\r\n' >"$mac_folder/SetMACAddress.txt"
 "$root/tools/wine-run" "${prefix_args[@]}" "$work/app/KorvanConfig.exe" /WebPages >/dev/null 2>&1 &
 config_pid=$!
 drive wait-window "$window" 30 >/dev/null || { fail "no main window"; exit 1; }
@@ -73,7 +78,7 @@ drive select "$window" MainPageControl "Web Pages" >/dev/null || fail "no Web Pa
 start=$(date +%s.%N)
 drive click "$window" DownloadButton >/dev/null
 if drive wait-box Information 120 >/dev/null; then
-  seconds=$(echo "$(date +%s.%N) - $start" | bc)
+  seconds=$(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.3f", e - s }')
   text=$(drive box-text Information)
   drive answer-box Information OK >/dev/null
   bytes=$(sed -n 's/.*File size: \([0-9]*\) bytes.*/\1/p' <<<"$text")
@@ -97,9 +102,23 @@ done
 [[ -e $work/app/WebPages.bin ]] && fail "WebPages.bin was left behind"
 [[ -e $work/app/TempWebPges/index.htm ]] && fail "the page copies were left behind"
 
+drive select "$window" MainPageControl Data >/dev/null
+drive set-text "$window" NewMAC1Edit 0A >/dev/null
+drive set-text "$window" NewMAC2Edit FF >/dev/null
+drive click "$window" SendNewMACButton >/dev/null
+if drive wait-box Warning 20 >/dev/null; then
+  drive answer-box Warning OK >/dev/null
+  mac=$(drive get-text "$window" MACAddressEdit)
+  [[ $mac == *:0A:FF ]] && echo "ok: the module's MAC address is now $mac" ||
+    fail "MAC address after Send New MAC: $mac"
+else
+  fail "no answer to Send New MAC"
+fi
 drive select "$window" MainPageControl General >/dev/null
 drive click "$window" ExitButton >/dev/null
 drive wait-gone "$window" 20 >/dev/null || fail "the window did not close"
 config_pid=""
+[[ $(tr -d '\r' <"$mac_folder/SetMACAddress.txt" | paste -sd,) == "0A,FF" ]] ||
+  fail "the MAC file was not written back at close"
 [[ $failures -eq 0 ]] && echo "download end to end: ok"
 exit $((failures > 0))
