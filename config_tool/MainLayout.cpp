@@ -38,8 +38,8 @@ void CreateAddressRow(ui::Window& parent, ui::Label& label, const char* caption,
 }  // namespace
 
 void TMainForm::CreateIntroPage() {
-    SerialPortLabel.Create(IntroTabSheet, At("SerialPortLabel", 16, 16, 80, 16, "Use Comm Port"));
-    SerialPortCSpinEdit.Create(IntroTabSheet, At("SerialPortCSpinEdit", 100, 12, 60, 21),
+    SerialPortLabel.Create(IntroTabSheet, At("SerialPortLabel", 16, 16, 90, 16, "Use Comm Port"));
+    SerialPortCSpinEdit.Create(IntroTabSheet, At("SerialPortCSpinEdit", 110, 12, 60, 21),
                                Range(1, 255, 1));
 
     OptionsGroupBox.Create(IntroTabSheet,
@@ -50,9 +50,9 @@ void TMainForm::CreateIntroPage() {
     LoadButton.Create(OptionsGroupBox, At("LoadButton", 496, 24, 140, 27, "Load File"));
 
     LogsGroupBox.Create(IntroTabSheet, At("LogsGroupBox", 8, 116, 662, 294, "Logs"));
+    // A read-only edit already has the system's grey face colour as its background.
     LogMemo.Create(LogsGroupBox, At("LogMemo", 12, 20, 638, 226), ui::ScrollBars::Vertical,
                    /*readOnly=*/true, /*wordWrap=*/false);
-    LogMemo.SetColor(RGB(0xC0, 0xC0, 0xC0));
     ClearButton.Create(LogsGroupBox, At("ClearButton", 12, 256, 90, 27, "Clear"));
     HelpButton.Create(LogsGroupBox, At("HelpButton", 454, 256, 90, 27, "Help"));
     ExitButton.Create(LogsGroupBox, At("ExitButton", 560, 256, 90, 27, "Exit"));

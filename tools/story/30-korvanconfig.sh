@@ -24,8 +24,10 @@ for _ in $(seq 100); do [[ -s $work/path ]] && break; sleep 0.05; done
 "$root/tools/com-port" --arch="$tree" COM7 "$work/com"
 read_first=(--drive='set-text MainForm SerialPortCSpinEdit 7' --drive='click MainForm ReadButton'
             --drive='wait-box Warning 20' --drive='answer-box Warning OK')
+# One more look at the window before the shot: without it the page may not be on the display yet.
+settle=(--drive='get-state MainForm ReadButton')
 "$root/tools/screenshot" --arch="$tree" --window=MainForm "${read_first[@]}" \
-  "$shots/korvan-config-general.png" "$build/config_tool/KorvanConfig.exe"
+  "${settle[@]}" "$shots/korvan-config-general.png" "$build/config_tool/KorvanConfig.exe"
 "$root/tools/screenshot" --arch="$tree" --window=MainForm "${read_first[@]}" \
-  --drive='select MainForm MainPageControl Data' \
+  --drive='select MainForm MainPageControl Data' --drive='get-state MainForm IPAddr1Edit' \
   "$shots/korvan-config-data.png" "$build/config_tool/KorvanConfig.exe"
