@@ -2,6 +2,8 @@
 // File, Add and Remove.
 #include "Mainunit.h"
 
+#include <algorithm>
+
 #include "PageFileList.h"
 #include "TextLines.h"
 
