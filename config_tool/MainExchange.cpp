@@ -21,6 +21,7 @@ std::string WithoutLineEnd(std::string text) {
 
 void TMainForm::DispatchReply() {
     switch (Operation) {
+        case kDownload: HandleDownloadReply(); break;
         case kRead: HandleReadReply(); break;
         case kWrite: HandleWriteReply(); break;
         default: break;  // nobody waits for it

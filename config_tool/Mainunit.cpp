@@ -57,6 +57,7 @@ void TMainForm::WireEvents() {
     HelpButton.OnClick = [this] { HelpButtonClick(); };
     ExitButton.OnClick = [this] { ExitButtonClick(); };
     SavePageListButton.OnClick = [this] { SavePageListButtonClick(); };
+    WireFileEvents();
     DHCPEnabledxfCheckBox.OnClick = [this] { DHCPEnabledxfCheckBoxClick(); };
     ClientEnabledxfCheckBox.OnClick = [this] { ClientEnabledxfCheckBoxClick(); };
     UseBroadcastdxfCheckBox.OnClick = [this] { ClientEnabledxfCheckBoxClick(); };

@@ -11,6 +11,7 @@
 #include "Button.h"
 #include "ComboBox.h"
 #include "DeviceSettings.h"
+#include "DownloadTransfer.h"
 #include "Edit.h"
 #include "FileDialogs.h"
 #include "Form.h"
@@ -59,6 +60,13 @@ public:
     void ReadButtonClick();
     void WriteButtonClick();
     void SavePageListButtonClick();
+    void SaveButtonClick();
+    void LoadButtonClick();
+    void LoadPageListButtonClick();
+    void AddButtonClick();
+    void RemoveButtonClick();
+    void DownloadButtonClick();
+    void SendNewMACButtonClick();
     void DHCPEnabledxfCheckBoxClick();
     void ClientEnabledxfCheckBoxClick();
     void SerialTimeddxfCheckBoxClick();
@@ -87,6 +95,15 @@ public:
     void LoadSettingsFile(const std::string& path);
     void ShowFileList();
 
+    // --- web-page download
+    bool CopyPagesToTemp();
+    bool BuildImage();
+    void StartDownload();
+    void HandleDownloadReply();
+    bool LoadImageFile();
+    void SendNextBlock(const DownloadOutput& block);
+    void DeleteTempFiles();
+
     void Log(const std::string& line);
     std::vector<std::string> LogLines() const { return LogMemo.Lines(); }
 
@@ -107,6 +124,9 @@ public:
     bool FileListChanged = false;
     std::vector<std::string> MacFileLines;
     std::string AppDir;
+    int ImageFileSize = 0;
+    int DownloadStep = 0;
+    DownloadTransfer Transfer;  // the image and the number of the next block while sending
 
     // --- controls
     ui::PageControl MainPageControl;
@@ -164,6 +184,7 @@ private:
     void CreateWebPagesPage();
     void CreateDialogs();
     void WireEvents();
+    void WireFileEvents();
 
     void StartExchange(int operation);
     void VersionStage(const std::string& reply);
@@ -175,6 +196,12 @@ private:
     void LoadDefaultFiles();
     void CheckMacFile();
     void SaveMacFile();
+    void DownloadVersionStage(const std::string& reply);
+    bool MeasureImage();
+    void FinishDownload();
+    void FailDownload();
+    std::string TempFolder() const { return AppDir + "\\TempWebPges"; }
+    std::string ImageToolFolder() const;
 
     int ShowDialog(const std::string& text, UINT type);
     std::string ReplyText() const { return std::string(Reply, static_cast<size_t>(ReplyLength)); }
