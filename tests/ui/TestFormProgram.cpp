@@ -27,10 +27,10 @@ ui::ControlArgs At(const std::string& name, int left, int top, int width, int he
 
 class TestForm : public ui::Form {
 public:
-    bool Build() {
+    bool Build(const std::string& caption) {
         ui::FormArgs args;
         args.name = "TestForm";
-        args.caption = "UI Driver Test";
+        args.caption = caption;
         args.clientWidth = 420;
         args.clientHeight = 300;
         if (!Create(args)) return false;
@@ -81,8 +81,10 @@ private:
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+// The caption comes from the command line, so that each test run drives its own window.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     TestForm form;
-    if (!form.Build()) return 1;
+    std::string caption = commandLine && *commandLine ? commandLine : "UI Driver Test";
+    if (!form.Build(caption)) return 1;
     return ui::Application::Run(form);
 }
