@@ -81,6 +81,18 @@ void RadioButton::OnCommand(WORD code) {
     if (code == BN_CLICKED && OnClick) OnClick();
 }
 
+// A group box draws only its frame and caption. Ours hold their controls as children, and the
+// parent clips children, so nobody else paints the inside: the box fills it itself.
+LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
+        return 1;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
 bool GroupBox::Create(Window& parent, const ControlArgs& args) {
     SetTransparentBackground(true);
     return CreateHandle(WindowKind::Button, parent.Handle(), args, BS_GROUPBOX | WS_CLIPCHILDREN,

@@ -58,6 +58,9 @@ protected:
 class GroupBox : public Window {
 public:
     bool Create(Window& parent, const ControlArgs& args);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace ui
