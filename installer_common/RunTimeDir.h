@@ -7,7 +7,7 @@
 
 #include "Files.h"
 
-// Stores the specification of run-time directory `number` (1 to 3; others are ignored).
+// Stores the setting that describes run-time directory `number` (1 to 3; others are ignored).
 void SetRunTimeDirSpec(int number, const std::string& spec);
 // The run-time directory `number`, computed on the first call and cached, also when empty.
 // "" for a number outside 1 to 3. A failed lookup may show an error box and set the stop
