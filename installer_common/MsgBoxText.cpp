@@ -30,8 +30,11 @@ std::string AppBoxBody(const std::string& text) {
     return ExpandEscapes("\\n\\n" + padded + "\\n");
 }
 
-std::string TopBoxBody(const std::string& text) {
+std::string TopBoxLines(const std::string& text) {
     std::string body = ReplaceAll(text + "\\n", "\r\n", "\\n");
-    body = ReplaceAll(body, "\\n", Spaces(kLinePadding) + "\r\n");
-    return ExpandEscapes("\\n\\n" + body + "\\n");
+    return ReplaceAll(body, "\\n", Spaces(kLinePadding) + "\r\n");
+}
+
+std::string TopBoxBody(const std::string& text) {
+    return ExpandEscapes("\\n\\n" + TopBoxLines(text) + "\\n");
 }

@@ -80,6 +80,9 @@ void RenderBoldMarkup(HWND edit, const std::string& source) {
     }
     AppendText(edit, text);
     for (const auto& stretch : stretches) MakeBold(edit, stretch.first, stretch.second);
+    // Leave no stretch selected: a focused control would show it highlighted.
+    CHARRANGE start = {0, 0};
+    SendMessageA(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
 }
 
 void PrepareRichText(HWND edit, const std::string& text) {

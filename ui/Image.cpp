@@ -76,8 +76,19 @@ void Image::Clear() {
     if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+bool Image::LoadFromResource(const std::string& name) {
+    Clear();
+    bool loaded = TakeBitmap(
+        LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+    return loaded;
+}
+
 bool Image::LoadBitmapFile(const std::string& path) {
-    HANDLE loaded = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    return TakeBitmap(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+}
+
+bool Image::TakeBitmap(HANDLE loaded) {
     if (!loaded) return false;
     bitmap_.Reset(static_cast<HBITMAP>(loaded));
     BITMAP info = {};

@@ -19,6 +19,8 @@ public:
     // Loads the file (chosen by its content, not its name); false when it is missing or not a
     // picture, and the control is then empty.
     bool LoadFromFile(const std::string& path);
+    // Loads a BITMAP resource of the program; false when it has none of that name.
+    bool LoadFromResource(const std::string& name);
     void Clear();
     bool Empty() const { return !bitmap_; }
     int PictureWidth() const { return width_; }
@@ -32,6 +34,7 @@ protected:
 
 private:
     bool LoadBitmapFile(const std::string& path);
+    bool TakeBitmap(HANDLE loaded);
     bool LoadOlePicture(const std::string& path);
 
     Bitmap bitmap_;

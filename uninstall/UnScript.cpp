@@ -1,8 +1,11 @@
 #include "UnScript.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <numeric>
 
+#include "MsgBoxText.h"
 #include "Utils.h"
 
 namespace {
@@ -207,4 +210,23 @@ std::vector<std::string> PhaseLogLines(const std::string& title) { return {"", t
 
 std::string EntryLogLine(const std::string& entry, bool failed) {
     return std::string(failed ? "*" : "") + "\t" + entry + " ";
+}
+
+std::string ScriptPathFor(const std::string& exePath) {
+    const size_t dot = exePath.rfind('.');
+    const size_t separator = exePath.find_last_of("\\/:");
+    const bool hasExtension = dot != std::string::npos &&
+                              (separator == std::string::npos || dot > separator);
+    return (hasExtension ? exePath.substr(0, dot) : exePath) + ".txt";
+}
+
+std::string ConfirmationQuestion(const std::vector<std::string>& lines) {
+    return HeaderValue(lines, "CONFIRM_TEXT") + " \"" + HeaderValue(lines, "PROG_NAME") + "\" ?";
+}
+
+std::vector<std::string> LoadScriptLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return SplitLines(text);
 }

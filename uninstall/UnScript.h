@@ -99,3 +99,12 @@ std::string SelfDeleteBatch(const std::string& uninstallerPath, const std::strin
 // Lines of the operation log: a phase title, and one entry ("*" marks a failed one).
 std::vector<std::string> PhaseLogLines(const std::string& title);
 std::string EntryLogLine(const std::string& entry, bool failed);
+
+// The uninstall script of an uninstaller: its path with the extension replaced by ".txt".
+std::string ScriptPathFor(const std::string& exePath);
+
+// The confirmation question: CONFIRM_TEXT, then the product name in quotes and " ?".
+std::string ConfirmationQuestion(const std::vector<std::string>& lines);
+
+// The lines of the script file (CR LF, LF or CR between them); none when it cannot be read.
+std::vector<std::string> LoadScriptLines(const std::string& path);
