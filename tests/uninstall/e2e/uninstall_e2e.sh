@@ -1,0 +1,356 @@
+#!/usr/bin/env bash
+# The real UnInstall.exe under Wine, driven from outside by uidriver, on installations laid out
+# by hand inside the Wine prefix:
+#   removal:   the confirmation is answered Yes; the run removes what its script names, keeps
+#              what the script protects and what other products still use, and the
+#              uninstaller then removes itself and its folder through its batch file;
+#   declined:  the confirmation is answered No; nothing changes;
+#   no script: the uninstaller alone in a folder shows its error and ends; nothing changes.
+#
+#   uninstall_e2e.sh ARCH BUILD_DIR UNINSTALL_EXE UIDRIVER_EXE [--story]
+# --story prints what the window shows and what was removed and kept (the main job's account).
+# Exit 77 (skipped) when this machine cannot run the tree's programs.
+set -uo pipefail
+
+arch=$1
+build_dir=$2
+program=$3
+driver=$4
+story=${5:-}
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+prefix_args=(--arch="$arch" --build-dir="$build_dir")
+
+product="Korvan Test Suite"
+window="UnInstall - $product"
+confirm_caption="Confirm UnInstall"
+reg_base='HKEY_CURRENT_USER\Software\Korvan UnInstall Test'
+uninstall_entry='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Korvan UnInstall Test'
+shared_dlls='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\SharedDLLs'
+phase_texts=("Shared components..." "Program files..." "Start menu items..."
+             "Start menu folders..." "Installation folders..." "Registry entries...")
+completion_text="UnInstall has removed everything !"
+
+# The installation, as Windows and as this machine see it. The blanks in the names give the
+# batch file short paths that differ from the long ones.
+base_win='C:\Korvan UnInstall Test'
+app_win="$base_win\\App"
+drive_c="$build_dir/wineprefix/drive_c"
+base="$drive_c/Korvan UnInstall Test"
+app="$base/App"
+
+uninstaller_pid=""
+failures=0
+
+wine_run() { "$root/tools/wine-run" "${prefix_args[@]}" "$@"; }
+drive() { wine_run "$driver" "$@" | tr -d '\r'; }
+say() { [[ $story == --story ]] && echo "$@"; return 0; }
+
+pass() { echo "ok: $1"; }
+fail() { echo "FAILED: $1"; failures=$((failures + 1)); }
+expect() {
+  local what=$1 got=$2 wanted=$3
+  if [[ $got == "$wanted" ]]; then pass "$what: $got"; else fail "$what: got '$got', expected '$wanted'"; fi
+}
+# A file or folder by its path on this machine; the second argument names it in the messages.
+expect_present() {
+  local name=${2:-${1#"$drive_c/"}}
+  if [[ -e $1 ]]; then pass "kept: $name"; else fail "gone: $name"; fi
+}
+expect_absent() {
+  local name=${2:-${1#"$drive_c/"}}
+  if [[ -e $1 ]]; then fail "still there: $name"; else pass "removed: $name"; fi
+}
+reg_has_key() { wine_run reg query "$1" >/dev/null 2>&1; }
+# The data of one value ("0x1", "yes"); "" when it is missing. Value names may hold blanks.
+reg_value() { wine_run reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk '/ REG_/ { print $NF }'; }
+expect_key() {
+  local key=$1 wanted=$2
+  if reg_has_key "$key"; then
+    [[ $wanted == present ]] && pass "registry key kept: $key" || fail "registry key still there: $key"
+  else
+    [[ $wanted == absent ]] && pass "registry key removed: $key" || fail "registry key gone: $key"
+  fi
+}
+
+# Text with every run of blanks and line breaks made one blank, trimmed.
+squeeze() { tr -s ' \r\n\t' '    ' | sed 's/^ //; s/ $//'; }
+# A message box's text, lines without their trailing blanks.
+box_lines() { drive box-text "$1" | sed 's/ *$//'; }
+
+# Windows line ends for the files the uninstaller reads.
+write_crlf() { sed 's/$/\r/' >"$1"; }
+
+wine_run cmd.exe /c exit 0 >/dev/null 2>&1
+if [[ $? -eq 125 ]]; then
+  echo "this machine cannot run the $arch tree's programs: skipped"
+  exit 77
+fi
+# The Wine temporary folder, where the self-removal batch goes.
+temp_dir_win=$(wine_run cmd.exe /c echo '%TEMP%' | tr -d '\r')
+temp_dir=$(wine_run winepath.exe -u "$temp_dir_win" | tr -d '\r')
+batch="${temp_dir%/}/_DEL_ME_.BAT"
+
+remove_registry() {
+  wine_run reg delete "$reg_base" /f >/dev/null 2>&1
+  wine_run reg delete "$uninstall_entry" /f >/dev/null 2>&1
+  wine_run reg delete "$shared_dlls" /v "$base_win\\Shared\\korvlib.dll" /f >/dev/null 2>&1
+  wine_run reg delete "$shared_dlls" /v "$app_win\\korvcom.dll" /f >/dev/null 2>&1
+}
+cleanup() {
+  [[ -n $uninstaller_pid ]] && kill "$uninstaller_pid" 2>/dev/null
+  rm -rf "$base"
+  remove_registry
+}
+trap cleanup EXIT
+
+# The script Setup would have written for this installation.
+write_script() {
+  write_crlf "$app/UnInstall.txt" <<EOF
+Version=1.0
+ComposerVersion=
+PROG_NAME=$product
+COMPANY_URL=https://www.korvan.com/support
+CHAR_SET=0
+GET_DIALOG_BITMAP_3D_FRAME=1
+GET_AUTO_UPDATE_EXE_FILE_NAME=
+CONFIRM_CAPTION=$confirm_caption
+CONFIRM_TEXT=Are you sure you want to uninstall the program
+BUTTON_CLOSE=Close
+S1=UnInstall will remove the software <b>PROG_NAME</b> from your computer. Please wait while each of the following components is removed...
+S2=$completion_text
+LABEL1=${phase_texts[0]}
+LABEL2=${phase_texts[1]}
+LABEL3=${phase_texts[2]}
+LABEL4=${phase_texts[3]}
+LABEL5=${phase_texts[4]}
+LABEL6=${phase_texts[5]}
+RunTimeDir_1=
+RunTimeDir_2=
+RunTimeDir_3=
+SetupType=Typical
+GroupNames=|Program|Pages|
+REMOVE_REG_KEY($uninstall_entry);
+REMOVE_REG_KEY($reg_base\\App);
+TargetDir=$app_win
+SharedDir=$base_win\\Shared
+AuxiliaryDir=
+
+REMOVE_DIR($app_win);
+REMOVE_FILE($app_win\\Korvan.exe);
+REMOVE_FILE($app_win\\Readme.txt);
+REMOVE_READONLY_FILE($app_win\\Settings.cfg);
+REMOVE_SHARED_FILE($app_win\\korvcom.dll);
+REMOVE_FILE($app_win\\korvcom.dll);
+REMOVE_FILE($app_win\\UnInstall.txt);
+REMOVE_FILE($app_win\\UnInstall.exe);
+
+REMOVE_DIR($app_win\\Pages (en));
+REMOVE_FILE($app_win\\Pages (en)\\index.htm);
+
+FORCE_REMOVE_DIR($app_win\\Cache);
+
+REMOVE_DIR($base_win\\Shared);
+AVOID_ERR_REMOVE_DIR($base_win\\Shared);
+REMOVE_SHARED_FILE($base_win\\Shared\\korvlib.dll);
+REMOVE_FILE($base_win\\Shared\\korvlib.dll);
+
+DONT_REMOVE_DIR($base_win\\Data);
+REMOVE_FILE($base_win\\Data\\user.dat);
+
+REMOVE_DIR($base_win);
+SET_PERFORM_REGISTRY_OP(,$reg_base\\Paths,Install,<Application Folder>,Create,Remove,String,);
+SET_PERFORM_INIFILE_OP(,$base_win\\Shared\\korvan.ini,Paths,Install,$app_win,Create,Remove,);
+EOF
+}
+
+# A fresh installation: the program's files, a read-only file, a forced cache, a shared file
+# another product still counts on, a protected data folder, an INI entry and registry keys.
+lay_out_installation() {
+  rm -rf "$base"
+  remove_registry
+  mkdir -p "$app/Pages (en)" "$app/Cache/Old" "$base/Data" "$base/Shared"
+  echo program >"$app/Korvan.exe"
+  echo readme >"$app/Readme.txt"
+  echo settings >"$app/Settings.cfg"
+  chmod a-w "$app/Settings.cfg"
+  echo library >"$app/korvcom.dll"
+  echo page >"$app/Pages (en)/index.htm"
+  echo old >"$app/Cache/Old/a.tmp"
+  echo new >"$app/Cache/b.tmp"
+  echo library >"$base/Shared/korvlib.dll"
+  echo user >"$base/Data/user.dat"
+  echo notes >"$base/Data/notes.txt"
+  write_crlf "$base/Shared/korvan.ini" <<EOF
+[Paths]
+Install=$app_win
+Pages=$app_win\\Pages (en)
+EOF
+  cp "$program" "$app/UnInstall.exe"
+  write_script
+  write_crlf "$base/registry.bat" <<EOF
+@echo off
+reg add "$uninstall_entry" /v DisplayName /d "$product" /f
+reg add "$reg_base" /v Keep /d yes /f
+reg add "$reg_base\\App" /v Version /d 1.0 /f
+reg add "$reg_base\\App\\Options" /v Language /d English /f
+reg add "$reg_base\\Paths" /v Install /d "$app_win" /f
+reg add "$shared_dlls" /v "$base_win\\Shared\\korvlib.dll" /t REG_DWORD /d 2 /f
+reg add "$shared_dlls" /v "$app_win\\korvcom.dll" /t REG_DWORD /d 1 /f
+EOF
+  wine_run cmd.exe /c "$base_win\\registry.bat" >/dev/null 2>&1
+  rm -f "$base/registry.bat"
+}
+
+start_uninstaller() {
+  wine_run "$1" >/dev/null 2>&1 &
+  uninstaller_pid=$!
+}
+# Waits (bounded) for the uninstaller's process to end.
+wait_uninstaller_end() {
+  for _ in $(seq 300); do
+    if ! kill -0 "$uninstaller_pid" 2>/dev/null; then
+      wait "$uninstaller_pid" 2>/dev/null
+      uninstaller_pid=""
+      pass "$1"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "$1: it still runs after 30 s"
+  return 1
+}
+
+# Every file and key of the installation is as it was laid out.
+expect_nothing_removed() {
+  local file
+  for file in "$app/UnInstall.exe" "$app/UnInstall.txt" "$app/Korvan.exe" "$app/Settings.cfg" \
+              "$app/Pages (en)/index.htm" "$app/Cache/b.tmp" "$base/Shared/korvlib.dll" \
+              "$base/Data/user.dat"; do
+    expect_present "$file"
+  done
+  expect_key "$reg_base\\App" present
+  expect_key "$uninstall_entry" present
+  expect "INI entry" "$(grep -c '^Install=' "$base/Shared/korvan.ini")" 1
+}
+
+# Polls the window until its run has completed, answering nothing: a closing report would mean
+# that some entry failed.
+wait_completion() {
+  local close_state completed_state
+  for _ in $(seq 60); do
+    if drive wait-box Error 0 >/dev/null 2>&1; then
+      fail "the run reported failures: $(drive box-text Error | squeeze)"
+      drive answer-box Error OK >/dev/null
+    fi
+    close_state=$(drive get-state "$window" CloseButton)
+    completed_state=$(drive get-state "$window" CompletedLabel)
+    if [[ $completed_state == *" visible" ]]; then
+      expect "Close button after the run" "$close_state" "enabled visible"
+      return 0
+    fi
+    # The Close button stays disabled for as long as the run has not completed.
+    [[ $close_state == enabled* ]] && fail "the Close button was enabled during the run"
+    sleep 0.5
+  done
+  fail "the run did not complete within the time allowed"
+  return 1
+}
+
+echo "== removal"
+lay_out_installation
+rm -f "$batch"
+say "installation laid out in $app_win, with its data in $base_win\\Data"
+start_uninstaller "$app_win\\UnInstall.exe"
+if drive wait-box "$confirm_caption" 30 >/dev/null; then
+  question=$(drive box-text "$confirm_caption" | squeeze)
+  expect "confirmation" "$question" "Are you sure you want to uninstall the program \"$product\" ?"
+  say "\"$confirm_caption\" asks: $question"
+  drive answer-box "$confirm_caption" Yes >/dev/null
+  if drive wait-window "$window" 30 >/dev/null; then
+    pass "window caption: $window"
+    expect "introduction" "$(drive get-text "$window" RichEdit1 | squeeze)" \
+      "UnInstall will remove the software $product from your computer. Please wait while each of the following components is removed..."
+    say "introduction: $(drive get-text "$window" RichEdit1 | squeeze)"
+    wait_completion
+    for phase in 1 2 3 4 5 6; do
+      label=$(drive get-text "$window" "Label$phase")
+      expect "phase line $phase" "$label" "${phase_texts[phase - 1]}"
+      expect "tick $phase" "$(drive get-state "$window" "Tick$phase")" "enabled visible"
+      say "  [x] $label"
+    done
+    completed=$(drive get-text "$window" CompletedLabel)
+    expect "completion text" "$completed" "$completion_text"
+    say "completion: $completed"
+    expect "Close button caption" "$(drive get-text "$window" CloseButton)" "Close"
+    expect "address" "$(drive get-text "$window" CompanyUrlLabel)" "https://www.korvan.com/support"
+    drive click "$window" CloseButton >/dev/null
+    wait_uninstaller_end "the uninstaller ended after Close"
+  else
+    fail "no window \"$window\""
+  fi
+else
+  fail "no \"$confirm_caption\" box"
+fi
+
+# The batch file deletes the uninstaller once its process has gone, then the empty folder.
+for _ in $(seq 60); do
+  [[ -e $app || -e $batch ]] || break
+  sleep 0.5
+done
+say "removed and kept:"
+for file in "$app/UnInstall.exe" "$app/UnInstall.txt" "$app/Korvan.exe" "$app/Readme.txt" \
+            "$app/Settings.cfg" "$app/korvcom.dll" "$app/Pages (en)" "$app/Cache" "$app"; do
+  expect_absent "$file"
+done
+expect_absent "$batch" "$temp_dir_win\\_DEL_ME_.BAT"
+expect_present "$base/Data/user.dat"
+expect_present "$base/Data/notes.txt"
+expect_present "$base/Shared/korvlib.dll"
+expect "use count of the shared file still in use" \
+  "$(reg_value "$shared_dlls" "$base_win\\Shared\\korvlib.dll")" 0x1
+released=$(reg_value "$shared_dlls" "$app_win\\korvcom.dll")
+expect "use count of the shared file released" "${released:-none}" none
+expect_key "$reg_base\\App" absent
+expect_key "$reg_base\\Paths" absent
+expect_key "$uninstall_entry" absent
+expect "registry value beside the removed keys" "$(reg_value "$reg_base" Keep)" yes
+expect "INI file" "$(tr -d '\r' <"$base/Shared/korvan.ini" | tr '\n' ' ')" \
+  "[Paths] Pages=$app_win\\Pages (en) "
+
+echo "== declined"
+lay_out_installation
+start_uninstaller "$app_win\\UnInstall.exe"
+if drive wait-box "$confirm_caption" 30 >/dev/null; then
+  drive answer-box "$confirm_caption" No >/dev/null
+  wait_uninstaller_end "the uninstaller ended after No"
+  say "answered No: the installation stays as it is"
+  expect_nothing_removed
+else
+  fail "no \"$confirm_caption\" box"
+fi
+
+echo "== no script"
+lay_out_installation
+lone="$base/Lone Dir"
+mkdir -p "$lone"
+cp "$program" "$lone/UnInstall.exe"
+echo keep >"$lone/keep.txt"
+start_uninstaller "$base_win\\Lone Dir\\UnInstall.exe"
+if drive wait-box Error 30 >/dev/null; then
+  expect "error box" "$(box_lines Error | sed '/^$/d' | tr '\n' '|')" \
+    "$base_win\\Lone Dir\\UnInstall.txt|Script file not found.|UnInstall aborted!|"
+  say "\"Error\" says: $(drive box-text Error | squeeze)"
+  drive answer-box Error OK >/dev/null
+  wait_uninstaller_end "the uninstaller ended after OK"
+  expect_present "$lone/UnInstall.exe"
+  expect_present "$lone/keep.txt"
+  expect_nothing_removed
+else
+  fail "no \"Error\" box"
+fi
+
+if [[ $failures -gt 0 ]]; then
+  echo "uninstall e2e: $failures check(s) failed"
+  exit 1
+fi
+echo "uninstall e2e: all checks passed"
