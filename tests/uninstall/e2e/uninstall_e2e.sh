@@ -39,6 +39,7 @@ base="$drive_c/Korvan UnInstall Test"
 app="$base/App"
 
 uninstaller_pid=""
+updater_pid=""
 failures=0
 
 wine_run() { "$root/tools/wine-run" "${prefix_args[@]}" "$@"; }
@@ -98,6 +99,7 @@ remove_registry() {
 }
 cleanup() {
   [[ -n $uninstaller_pid ]] && kill "$uninstaller_pid" 2>/dev/null
+  [[ -n $updater_pid ]] && kill "$updater_pid" 2>/dev/null
   rm -rf "$base"
   remove_registry
 }
@@ -112,7 +114,7 @@ PROG_NAME=$product
 COMPANY_URL=https://www.korvan.com/support
 CHAR_SET=0
 GET_DIALOG_BITMAP_3D_FRAME=1
-GET_AUTO_UPDATE_EXE_FILE_NAME=
+GET_AUTO_UPDATE_EXE_FILE_NAME=KorvUpd.exe
 CONFIRM_CAPTION=$confirm_caption
 CONFIRM_TEXT=Are you sure you want to uninstall the program
 BUTTON_CLOSE=Close
@@ -163,7 +165,7 @@ SET_PERFORM_INIFILE_OP(,$base_win\\Shared\\korvan.ini,Paths,Install,$app_win,Cre
 EOF
 }
 
-# A fresh installation: the program's files, a read-only file, a forced cache, a shared file
+# A fresh installation: the program's files, its auto-update program, a read-only file, a forced cache, a shared file
 # another product still counts on, a protected data folder, an INI entry and registry keys.
 lay_out_installation() {
   rm -rf "$base"
@@ -171,6 +173,7 @@ lay_out_installation() {
   mkdir -p "$app/Pages (en)" "$app/Cache/Old" "$base/Data" "$base/Shared"
   echo program >"$app/Korvan.exe"
   echo readme >"$app/Readme.txt"
+  echo updater >"$app/KorvUpd.exe"
   echo settings >"$app/Settings.cfg"
   chmod a-w "$app/Settings.cfg"
   echo library >"$app/korvcom.dll"
@@ -201,6 +204,32 @@ EOF
   rm -f "$base/registry.bat"
 }
 
+# The "X_" copy of the product's auto-update program, running: a copy of uidriver waiting for
+# a window that never comes (it gives up by itself after a minute).
+start_auto_update() {
+  cp "$driver" "$app/X_KorvUpd.exe"
+  wine_run "$app_win\\X_KorvUpd.exe" wait-window "Korvan never shown" 60 >/dev/null 2>&1 &
+  updater_pid=$!
+  for _ in $(seq 100); do
+    pgrep -f 'X_KorvUpd\.exe' >/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the auto-update copy did not start"
+}
+expect_auto_update_ended() {
+  for _ in $(seq 100); do
+    kill -0 "$updater_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$updater_pid" 2>/dev/null; then
+    fail "the running auto-update copy was not ended"
+  else
+    wait "$updater_pid" 2>/dev/null
+    pass "the running auto-update copy was ended"
+    updater_pid=""
+  fi
+}
+
 start_uninstaller() {
   wine_run "$1" >/dev/null 2>&1 &
   uninstaller_pid=$!
@@ -223,7 +252,8 @@ wait_uninstaller_end() {
 # Every file and key of the installation is as it was laid out.
 expect_nothing_removed() {
   local file
-  for file in "$app/UnInstall.exe" "$app/UnInstall.txt" "$app/Korvan.exe" "$app/Settings.cfg" \
+  for file in "$app/UnInstall.exe" "$app/UnInstall.txt" "$app/Korvan.exe" "$app/KorvUpd.exe" \
+              "$app/Settings.cfg" \
               "$app/Pages (en)/index.htm" "$app/Cache/b.tmp" "$base/Shared/korvlib.dll" \
               "$base/Data/user.dat"; do
     expect_present "$file"
@@ -245,10 +275,11 @@ wait_completion() {
     close_state=$(drive get-state "$window" CloseButton)
     completed_state=$(drive get-state "$window" CompletedLabel)
     if [[ $completed_state == *" visible" ]]; then
-      expect "Close button after the run" "$close_state" "enabled visible"
+      expect "Close button after the run" "$(drive get-state "$window" CloseButton)" "enabled visible"
       return 0
     fi
-    # The Close button stays disabled for as long as the run has not completed.
+    # The run shows the completion text before it enables the Close button, so a button read
+    # enabled before a hidden completion text means it was enabled during the run.
     [[ $close_state == enabled* ]] && fail "the Close button was enabled during the run"
     sleep 0.5
   done
@@ -259,28 +290,26 @@ wait_completion() {
 echo "== removal"
 lay_out_installation
 rm -f "$batch"
-say "installation laid out in $app_win, with its data in $base_win\\Data"
+start_auto_update
+say "installation laid out in $app_win, with its data in $base_win\\Data; its auto-update copy runs"
 start_uninstaller "$app_win\\UnInstall.exe"
 if drive wait-box "$confirm_caption" 30 >/dev/null; then
   question=$(drive box-text "$confirm_caption" | squeeze)
   expect "confirmation" "$question" "Are you sure you want to uninstall the program \"$product\" ?"
-  say "\"$confirm_caption\" asks: $question"
   drive answer-box "$confirm_caption" Yes >/dev/null
+  expect_auto_update_ended
   if drive wait-window "$window" 30 >/dev/null; then
     pass "window caption: $window"
     expect "introduction" "$(drive get-text "$window" RichEdit1 | squeeze)" \
       "UnInstall will remove the software $product from your computer. Please wait while each of the following components is removed..."
-    say "introduction: $(drive get-text "$window" RichEdit1 | squeeze)"
     wait_completion
     for phase in 1 2 3 4 5 6; do
       label=$(drive get-text "$window" "Label$phase")
       expect "phase line $phase" "$label" "${phase_texts[phase - 1]}"
       expect "tick $phase" "$(drive get-state "$window" "Tick$phase")" "enabled visible"
-      say "  [x] $label"
     done
     completed=$(drive get-text "$window" CompletedLabel)
     expect "completion text" "$completed" "$completion_text"
-    say "completion: $completed"
     expect "Close button caption" "$(drive get-text "$window" CloseButton)" "Close"
     expect "address" "$(drive get-text "$window" CompanyUrlLabel)" "https://www.korvan.com/support"
     drive click "$window" CloseButton >/dev/null
@@ -299,6 +328,7 @@ for _ in $(seq 60); do
 done
 say "removed and kept:"
 for file in "$app/UnInstall.exe" "$app/UnInstall.txt" "$app/Korvan.exe" "$app/Readme.txt" \
+            "$app/KorvUpd.exe" "$app/X_KorvUpd.exe" \
             "$app/Settings.cfg" "$app/korvcom.dll" "$app/Pages (en)" "$app/Cache" "$app"; do
   expect_absent "$file"
 done
