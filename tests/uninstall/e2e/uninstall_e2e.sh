@@ -5,7 +5,8 @@
 #              what the script protects and what other products still use, and the
 #              uninstaller then removes itself and its folder through its batch file;
 #   declined:  the confirmation is answered No; nothing changes;
-#   no script: the uninstaller alone in a folder shows its error and ends; nothing changes.
+#   no script: the uninstaller alone in a folder shows its error and ends; nothing changes;
+#   aborted:   an "Exit" execution at the start of the run closes the window; nothing changes.
 #
 #   uninstall_e2e.sh ARCH BUILD_DIR UNINSTALL_EXE UIDRIVER_EXE [--story]
 # --story prints what the window shows and what was removed and kept (the main job's account).
@@ -29,6 +30,7 @@ shared_dlls='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Shared
 phase_texts=("Shared components..." "Program files..." "Start menu items..."
              "Start menu folders..." "Installation folders..." "Registry entries...")
 completion_text="UnInstall has removed everything !"
+start_message="Korvan Test Suite is about to be removed."
 
 # The installation, as Windows and as this machine see it. The blanks in the names give the
 # batch file short paths that differ from the long ones.
@@ -97,13 +99,38 @@ remove_registry() {
   wine_run reg delete "$shared_dlls" /v "$base_win\\Shared\\korvlib.dll" /f >/dev/null 2>&1
   wine_run reg delete "$shared_dlls" /v "$app_win\\korvcom.dll" /f >/dev/null 2>&1
 }
+# Ends a program this script started through wine-run, with the Wine process under it.
+stop_started() {
+  pkill -P "$1" 2>/dev/null
+  kill "$1" 2>/dev/null
+}
 cleanup() {
-  [[ -n $uninstaller_pid ]] && kill "$uninstaller_pid" 2>/dev/null
-  [[ -n $updater_pid ]] && kill "$updater_pid" 2>/dev/null
+  [[ -n $uninstaller_pid ]] && stop_started "$uninstaller_pid"
+  [[ -n $updater_pid ]] && stop_started "$updater_pid"
   rm -rf "$base"
   remove_registry
 }
 trap cleanup EXIT
+
+# An execute item without conditions: the event, one execution, its two parameters and a
+# description. Record fields are separated by ",", parameters by ";", the two by "|".
+execute_item() {
+  local event=$1 execution=$2 parameter1=$3 parameter2=$4 description=$5
+  local record=() parameters=() i
+  for i in $(seq 0 20); do record[i]=""; done
+  for i in $(seq 0 14); do parameters[i]=""; done
+  record[1]=$description
+  record[2]=$event
+  record[4]=1
+  record[19]=1
+  record[20]=$execution
+  parameters[13]=$parameter1
+  parameters[14]=$parameter2
+  local IFS=,
+  local record_text=",${record[*]},"
+  IFS=";"
+  echo "SET_PERFORM_EXECUTE_OP(|$record_text|;${parameters[*]};|);"
+}
 
 # The script Setup would have written for this installation.
 write_script() {
@@ -162,6 +189,9 @@ REMOVE_FILE($base_win\\Data\\user.dat);
 REMOVE_DIR($base_win);
 SET_PERFORM_REGISTRY_OP(,$reg_base\\Paths,Install,<Application Folder>,Create,Remove,String,);
 SET_PERFORM_INIFILE_OP(,$base_win\\Shared\\korvan.ini,Paths,Install,$app_win,Create,Remove,);
+$(execute_item "UnInstall Start" "Display Message" "$start_message" "" "Tell the user")
+$(execute_item "UnInstall End" "Append Text to a File" "<Common Folder>end.log" \
+  "UnInstall End ran" "Leave a trace")
 EOF
 }
 
@@ -249,11 +279,11 @@ wait_uninstaller_end() {
   return 1
 }
 
-# Every file and key of the installation is as it was laid out.
+# Every file and key of the installation is as it was laid out (the auto-update program is
+# looked at by each case: only an answer Yes removes it).
 expect_nothing_removed() {
   local file
-  for file in "$app/UnInstall.exe" "$app/UnInstall.txt" "$app/Korvan.exe" "$app/KorvUpd.exe" \
-              "$app/Settings.cfg" \
+  for file in "$app/UnInstall.exe" "$app/UnInstall.txt" "$app/Korvan.exe" "$app/Settings.cfg" \
               "$app/Pages (en)/index.htm" "$app/Cache/b.tmp" "$base/Shared/korvlib.dll" \
               "$base/Data/user.dat"; do
     expect_present "$file"
@@ -263,8 +293,26 @@ expect_nothing_removed() {
   expect "INI entry" "$(grep -c '^Install=' "$base/Shared/korvan.ini")" 1
 }
 
-# Polls the window until its run has completed, answering nothing: a closing report would mean
-# that some entry failed.
+# The start execution's message holds the run before its first phase: the window must refuse
+# to close then.
+check_start_execution() {
+  if ! drive wait-box Attention 30 >/dev/null; then
+    fail "no \"Attention\" box from the start execution"
+    return 1
+  fi
+  expect "message of the start execution" "$(drive box-text Attention | squeeze)" "$start_message"
+  expect "tick 1 before the first phase" "$(drive get-state "$window" Tick1)" "enabled hidden"
+  drive close "$window" >/dev/null
+  if drive wait-gone "$window" 3 >/dev/null 2>&1; then
+    fail "the window closed while the run was going on"
+    return 1
+  fi
+  pass "the window refused to close while the run was going on"
+  drive answer-box Attention OK >/dev/null
+}
+
+# Polls the window until its run has completed. A closing report would mean that some entry
+# failed; it is read and answered.
 wait_completion() {
   local close_state completed_state
   for _ in $(seq 60); do
@@ -272,8 +320,11 @@ wait_completion() {
       fail "the run reported failures: $(drive box-text Error | squeeze)"
       drive answer-box Error OK >/dev/null
     fi
-    close_state=$(drive get-state "$window" CloseButton)
-    completed_state=$(drive get-state "$window" CompletedLabel)
+    if ! close_state=$(drive get-state "$window" CloseButton 2>&1) ||
+       ! completed_state=$(drive get-state "$window" CompletedLabel 2>&1); then
+      fail "the window went away during the run"
+      return 1
+    fi
     if [[ $completed_state == *" visible" ]]; then
       expect "Close button after the run" "$(drive get-state "$window" CloseButton)" "enabled visible"
       return 0
@@ -287,39 +338,46 @@ wait_completion() {
   return 1
 }
 
+# What the completed window shows, then Close.
+check_completed_window() {
+  local phase
+  for phase in 1 2 3 4 5 6; do
+    expect "phase line $phase" "$(drive get-text "$window" "Label$phase")" "${phase_texts[phase - 1]}"
+    expect "tick $phase" "$(drive get-state "$window" "Tick$phase")" "enabled visible"
+  done
+  expect "completion text" "$(drive get-text "$window" CompletedLabel)" "$completion_text"
+  expect "Close button caption" "$(drive get-text "$window" CloseButton)" "Close"
+  expect "address" "$(drive get-text "$window" CompanyUrlLabel)" "https://www.korvan.com/support"
+  drive click "$window" CloseButton >/dev/null
+  wait_uninstaller_end "the uninstaller ended after Close"
+}
+
+run_confirmed_uninstall() {
+  if ! drive wait-box "$confirm_caption" 30 >/dev/null; then
+    fail "no \"$confirm_caption\" box"
+    return 1
+  fi
+  expect "confirmation" "$(drive box-text "$confirm_caption" | squeeze)" \
+    "Are you sure you want to uninstall the program \"$product\" ?"
+  drive answer-box "$confirm_caption" Yes >/dev/null
+  expect_auto_update_ended
+  if ! drive wait-window "$window" 30 >/dev/null; then
+    fail "no window \"$window\""
+    return 1
+  fi
+  pass "window caption: $window"
+  expect "introduction" "$(drive get-text "$window" RichEdit1 | squeeze)" \
+    "UnInstall will remove the software $product from your computer. Please wait while each of the following components is removed..."
+  check_start_execution && wait_completion && check_completed_window
+}
+
 echo "== removal"
 lay_out_installation
 rm -f "$batch"
 start_auto_update
 say "installation laid out in $app_win, with its data in $base_win\\Data; its auto-update copy runs"
 start_uninstaller "$app_win\\UnInstall.exe"
-if drive wait-box "$confirm_caption" 30 >/dev/null; then
-  question=$(drive box-text "$confirm_caption" | squeeze)
-  expect "confirmation" "$question" "Are you sure you want to uninstall the program \"$product\" ?"
-  drive answer-box "$confirm_caption" Yes >/dev/null
-  expect_auto_update_ended
-  if drive wait-window "$window" 30 >/dev/null; then
-    pass "window caption: $window"
-    expect "introduction" "$(drive get-text "$window" RichEdit1 | squeeze)" \
-      "UnInstall will remove the software $product from your computer. Please wait while each of the following components is removed..."
-    wait_completion
-    for phase in 1 2 3 4 5 6; do
-      label=$(drive get-text "$window" "Label$phase")
-      expect "phase line $phase" "$label" "${phase_texts[phase - 1]}"
-      expect "tick $phase" "$(drive get-state "$window" "Tick$phase")" "enabled visible"
-    done
-    completed=$(drive get-text "$window" CompletedLabel)
-    expect "completion text" "$completed" "$completion_text"
-    expect "Close button caption" "$(drive get-text "$window" CloseButton)" "Close"
-    expect "address" "$(drive get-text "$window" CompanyUrlLabel)" "https://www.korvan.com/support"
-    drive click "$window" CloseButton >/dev/null
-    wait_uninstaller_end "the uninstaller ended after Close"
-  else
-    fail "no window \"$window\""
-  fi
-else
-  fail "no \"$confirm_caption\" box"
-fi
+run_confirmed_uninstall
 
 # The batch file deletes the uninstaller once its process has gone, then the empty folder.
 for _ in $(seq 60); do
@@ -346,6 +404,8 @@ expect_key "$uninstall_entry" absent
 expect "registry value beside the removed keys" "$(reg_value "$reg_base" Keep)" yes
 expect "INI file" "$(tr -d '\r' <"$base/Shared/korvan.ini" | tr '\n' ' ')" \
   "[Paths] Pages=$app_win\\Pages (en) "
+expect "file written by the end execution" "$(cat "$base/Shared/end.log" 2>/dev/null)" \
+  "UnInstall End ran"
 
 echo "== declined"
 lay_out_installation
@@ -355,6 +415,7 @@ if drive wait-box "$confirm_caption" 30 >/dev/null; then
   wait_uninstaller_end "the uninstaller ended after No"
   say "answered No: the installation stays as it is"
   expect_nothing_removed
+  expect_present "$app/KorvUpd.exe"
 else
   fail "no \"$confirm_caption\" box"
 fi
@@ -375,8 +436,28 @@ if drive wait-box Error 30 >/dev/null; then
   expect_present "$lone/UnInstall.exe"
   expect_present "$lone/keep.txt"
   expect_nothing_removed
+  expect_present "$app/KorvUpd.exe"
 else
   fail "no \"Error\" box"
+fi
+
+echo "== aborted"
+lay_out_installation
+rm -f "$batch"
+execute_item "UnInstall Start" Exit "" "" "Stop here" | write_crlf "$app/exit.txt"
+cat "$app/exit.txt" >>"$app/UnInstall.txt"
+rm -f "$app/exit.txt"
+start_uninstaller "$app_win\\UnInstall.exe"
+if drive wait-box "$confirm_caption" 30 >/dev/null; then
+  drive answer-box "$confirm_caption" Yes >/dev/null
+  wait_uninstaller_end "the uninstaller ended by itself after the Exit execution"
+  say "an Exit execution stopped the run: everything stays but the auto-update program"
+  expect_nothing_removed
+  expect_absent "$app/KorvUpd.exe"
+  expect_absent "$batch" "$temp_dir_win\\_DEL_ME_.BAT"
+  [[ -e $base/Shared/end.log ]] && fail "the end execution ran after the Exit"
+else
+  fail "no \"$confirm_caption\" box"
 fi
 
 if [[ $failures -gt 0 ]]; then
