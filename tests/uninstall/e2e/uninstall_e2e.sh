@@ -6,6 +6,8 @@
 #              uninstaller then removes itself and its folder through its batch file;
 #   declined:  the confirmation is answered No; nothing changes;
 #   no script: the uninstaller alone in a folder shows its error and ends; nothing changes;
+#   failures:  entries that fail are reported by kind; the run still completes and the
+#              uninstaller still removes itself;
 #   aborted:   an "Exit" execution at the start of the run closes the window; nothing changes.
 #
 #   uninstall_e2e.sh ARCH BUILD_DIR UNINSTALL_EXE UIDRIVER_EXE [--story]
@@ -132,9 +134,9 @@ execute_item() {
   echo "SET_PERFORM_EXECUTE_OP(|$record_text|;${parameters[*]};|);"
 }
 
-# The script Setup would have written for this installation.
-write_script() {
-  write_crlf "$app/UnInstall.txt" <<EOF
+# The header Setup writes, with texts that differ from the window's built-in ones.
+script_header() {
+  cat <<EOF
 Version=1.0
 ComposerVersion=
 PROG_NAME=$product
@@ -158,6 +160,12 @@ RunTimeDir_2=
 RunTimeDir_3=
 SetupType=Typical
 GroupNames=|Program|Pages|
+EOF
+}
+
+# The script Setup would have written for this installation.
+write_script() {
+  { script_header; cat <<EOF; } | write_crlf "$app/UnInstall.txt"
 REMOVE_REG_KEY($uninstall_entry);
 REMOVE_REG_KEY($reg_base\\App);
 TargetDir=$app_win
@@ -195,8 +203,9 @@ $(execute_item "UnInstall End" "Append Text to a File" "<Common Folder>end.log" 
 EOF
 }
 
-# A fresh installation: the program's files, its auto-update program, a read-only file, a forced cache, a shared file
-# another product still counts on, a protected data folder, an INI entry and registry keys.
+# A fresh installation: the program's files, its auto-update program, a read-only file, a
+# forced cache, a shared file another product still counts on, a protected data folder, an INI
+# entry and registry keys.
 lay_out_installation() {
   rm -rf "$base"
   remove_registry
@@ -319,6 +328,7 @@ wait_completion() {
     if drive wait-box Error 0 >/dev/null 2>&1; then
       fail "the run reported failures: $(drive box-text Error | squeeze)"
       drive answer-box Error OK >/dev/null
+      drive wait-gone Error 10 >/dev/null
     fi
     if ! close_state=$(drive get-state "$window" CloseButton 2>&1) ||
        ! completed_state=$(drive get-state "$window" CompletedLabel 2>&1); then
@@ -439,6 +449,49 @@ if drive wait-box Error 30 >/dev/null; then
   expect_present "$app/KorvUpd.exe"
 else
   fail "no \"Error\" box"
+fi
+
+echo "== failures reported"
+# A folder that still holds a file nobody declared, and a registry item without an uninstall
+# action: the run reports both kinds, completes, and the uninstaller still removes itself.
+rm -rf "$base"
+mkdir -p "$app" "$base/Logs"
+echo "written after the installation" >"$base/Logs/user.log"
+cp "$program" "$app/UnInstall.exe"
+{ script_header; cat <<EOF; } | write_crlf "$app/UnInstall.txt"
+TargetDir=$app_win
+REMOVE_FILE($app_win\\UnInstall.txt);
+REMOVE_DIR($app_win);
+REMOVE_DIR($base_win\\Logs);
+SET_PERFORM_REGISTRY_OP(,$reg_base\\Paths,Install,x,Create,,String,);
+EOF
+start_uninstaller "$app_win\\UnInstall.exe"
+if drive wait-box "$confirm_caption" 30 >/dev/null; then
+  drive answer-box "$confirm_caption" Yes >/dev/null
+  if drive wait-box Error 30 >/dev/null; then
+    # Lines joined by "|", without the empty lines that frame every box text.
+    report=$(box_lines Error | tr '\n' '|' | sed 's/^|*//; s/|*$//')
+    expect "closing report" "$report" "$(printf '%s|' \
+      "UnInstall was unable to handle one or more Registry keys" "" \
+      "To complete the UnInstall operation, Please handle them manually." "" \
+      "UnInstall was unable to remove one or more Directories" "" \
+      "To complete the UnInstall operation, Please remove them manually." | sed 's/|$//')"
+    say "the closing report: $(drive box-text Error | squeeze)"
+    drive answer-box Error OK >/dev/null
+    drive wait-gone Error 10 >/dev/null
+    wait_completion && drive click "$window" CloseButton >/dev/null
+    wait_uninstaller_end "the uninstaller ended after Close"
+    for _ in $(seq 60); do
+      [[ -e $app ]] || break
+      sleep 0.5
+    done
+    expect_absent "$app"
+    expect_present "$base/Logs/user.log"
+  else
+    fail "no closing report"
+  fi
+else
+  fail "no \"$confirm_caption\" box"
 fi
 
 echo "== aborted"
