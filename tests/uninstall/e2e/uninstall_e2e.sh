@@ -8,7 +8,8 @@
 #   no script: the uninstaller alone in a folder shows its error and ends; nothing changes;
 #   failures:  entries that fail are reported by kind; the run still completes and the
 #              uninstaller still removes itself;
-#   aborted:   an "Exit" execution at the start of the run closes the window; nothing changes.
+#   aborted:   an "Exit" execution at the start of the run closes the window; nothing changes
+#              but the auto-update program, which goes as soon as the answer is Yes.
 #
 #   uninstall_e2e.sh ARCH BUILD_DIR UNINSTALL_EXE UIDRIVER_EXE [--story]
 # --story prints what the window shows and what was removed and kept (the main job's account).
