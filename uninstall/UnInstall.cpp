@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "Application.h"
-#include "SysPaths.h"
+#include "PathText.h"
 #include "U_DEBUG0.h"
 #include "UnMain.h"
 #include "UnScript.h"
@@ -16,13 +16,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    const std::string exePath = ExePath();
+    const std::string exePath = uninstall::UninstallerPath();
+    const std::string exeDir = NormalizeDir(FileDirOf(exePath), false);
     const std::string scriptPath = ScriptPathFor(exePath);
     if (!uninstall::CheckScript(scriptPath)) return 1;
     const std::vector<std::string> script = LoadScriptLines(scriptPath);
     const std::string autoUpdateName = HeaderValue(script, "GET_AUTO_UPDATE_EXE_FILE_NAME");
     if (!uninstall::ConfirmUninstall(script)) return 0;
-    uninstall::RemoveAutoUpdateFiles(ExeDir(false), autoUpdateName, true);
+    uninstall::RemoveAutoUpdateFiles(exeDir, autoUpdateName, true);
 
     bool completed = false;
     {
@@ -34,7 +35,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         ui::Application::Run(mainForm);
         completed = mainForm.UninstallCompleted;
     }
-    uninstall::RemoveAutoUpdateFiles(ExeDir(false), autoUpdateName, false);
+    uninstall::RemoveAutoUpdateFiles(exeDir, autoUpdateName, false);
     if (completed) uninstall::SelfDelete(exePath, true);
     return 0;
 }

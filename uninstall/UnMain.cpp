@@ -7,7 +7,7 @@
 #include "Process.h"
 #include "RichEd.h"
 #include "RunTimeDir.h"
-#include "SysPaths.h"
+#include "UnStartup.h"
 #include "Utils.h"
 
 namespace uninstall {
@@ -23,7 +23,7 @@ bool TestModeFor(const std::string& marker) {
 }  // namespace
 
 TMainForm::TMainForm(UninstallOptions options) : options_(std::move(options)) {
-    if (options_.exePath.empty()) options_.exePath = ExePath();
+    if (options_.exePath.empty()) options_.exePath = UninstallerPath();
     ScriptPath = ScriptPathFor(options_.exePath);
     rules_ = SystemEntryRules(options_.exePath);
     StartupTimer.SetInterval(options_.startDelayMs);

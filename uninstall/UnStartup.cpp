@@ -53,6 +53,17 @@ void StartHidden(const std::string& batchPath) {
 
 }  // namespace
 
+std::string UninstallerPath() {
+    const std::string path = ExePath();
+    const DWORD size = GetLongPathNameA(path.c_str(), nullptr, 0);
+    if (size == 0) return path;
+    std::string longPath(size, '\0');
+    const DWORD length = GetLongPathNameA(path.c_str(), &longPath[0], size);
+    if (length == 0 || length >= size) return path;
+    longPath.resize(length);
+    return longPath;
+}
+
 bool CheckScript(const std::string& scriptPath) {
     if (FileExists(scriptPath)) return true;
     TopErrorBox(nullptr, scriptPath + "\\nScript file not found.\\n\\nUnInstall aborted!");

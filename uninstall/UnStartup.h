@@ -6,6 +6,11 @@
 
 namespace uninstall {
 
+// The running uninstaller's path in its long form. Started through a short (8.3) path, it still
+// finds its script (the long name with ".txt") and knows its own file and folder among the
+// entries. The path as the system gives it when it has no long form.
+std::string UninstallerPath();
+
 // The script is missing: an error box naming it; false. Otherwise true.
 bool CheckScript(const std::string& scriptPath);
 

@@ -8,6 +8,8 @@
 #   no script: the uninstaller alone in a folder shows its error and ends; nothing changes;
 #   failures:  entries that fail are reported by kind; the run still completes and the
 #              uninstaller still removes itself;
+#   short path: started through its 8.3 path, it still finds its script, knows its own file and
+#              folder, and removes them;
 #   aborted:   an "Exit" execution at the start of the run closes the window; nothing changes
 #              but the auto-update program, which goes as soon as the answer is Yes.
 #
@@ -270,6 +272,17 @@ expect_auto_update_ended() {
   fi
 }
 
+# The 8.3 name that Windows shows for the entry NAME of the folder DIR (both Windows forms).
+short_name() {
+  local dir=$1 name=$2
+  printf '@dir /x "%s"\r\n' "$dir" >"$drive_c/korvan-short-name.bat"
+  wine_run cmd.exe /c 'C:\korvan-short-name.bat' | tr -d '\r' | awk -v n="$name" '
+    { l = length($0); k = length(n)
+      if (l > k && substr($0, l - k + 1) == n && substr($0, l - k, 1) == " ") {
+        m = split(substr($0, 1, l - k - 1), words, " "); print words[m] } }'
+  rm -f "$drive_c/korvan-short-name.bat"
+}
+
 start_uninstaller() {
   wine_run "$1" >/dev/null 2>&1 &
   uninstaller_pid=$!
@@ -493,6 +506,41 @@ if drive wait-box "$confirm_caption" 30 >/dev/null; then
   fi
 else
   fail "no \"$confirm_caption\" box"
+fi
+
+echo "== short path"
+rm -rf "$base"
+mkdir -p "$app"
+echo readme >"$app/Readme.txt"
+cp "$program" "$app/UnInstall.exe"
+{ script_header; cat <<EOF; } | write_crlf "$app/UnInstall.txt"
+TargetDir=$app_win
+REMOVE_DIR($app_win);
+REMOVE_FILE($app_win\\Readme.txt);
+REMOVE_FILE($app_win\\UnInstall.txt);
+REMOVE_FILE($app_win\\UnInstall.exe);
+EOF
+short_exe="C:\\$(short_name 'C:\' "${base_win#C:\\}")\\App\\$(short_name "$app_win" UnInstall.exe)"
+say "started as $short_exe"
+if [[ $short_exe == *~*~* ]]; then
+  start_uninstaller "$short_exe"
+  if drive wait-box "$confirm_caption" 30 >/dev/null; then
+    drive answer-box "$confirm_caption" Yes >/dev/null
+    drive wait-window "$window" 30 >/dev/null && wait_completion &&
+      drive click "$window" CloseButton >/dev/null
+    wait_uninstaller_end "the uninstaller ended after Close"
+    for _ in $(seq 60); do
+      [[ -e $app ]] || break
+      sleep 0.5
+    done
+    expect_absent "$app"
+  else
+    fail "no \"$confirm_caption\" box (an \"Error\" box says: $(drive box-text Error 2>&1 | squeeze))"
+    drive answer-box Error OK >/dev/null 2>&1
+    wait_uninstaller_end "the uninstaller ended"
+  fi
+else
+  fail "no short path for $app_win\\UnInstall.exe: $short_exe"
 fi
 
 echo "== aborted"
