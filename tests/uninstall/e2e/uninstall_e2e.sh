@@ -253,7 +253,8 @@ start_auto_update() {
   wine_run "$app_win\\X_KorvUpd.exe" wait-window "Korvan never shown" 60 >/dev/null 2>&1 &
   updater_pid=$!
   for _ in $(seq 100); do
-    pgrep -f 'X_KorvUpd\.exe' >/dev/null && return 0
+    # Wine runs the program as the child of the wine-run that started it.
+    pgrep -P "$updater_pid" -f 'X_KorvUpd\.exe' >/dev/null && return 0
     sleep 0.1
   done
   fail "the auto-update copy did not start"
