@@ -313,6 +313,8 @@ TEST_F(UninstallRunTest, ShownWindowCarriesTheScriptsTexts) {
     EXPECT_FALSE(form.CloseButton.Enabled());
     EXPECT_EQ(form.CompanyUrlLabel.Caption(), uninstall::kDefaultCompanyUrl);
     EXPECT_EQ(form.Panel2.Bevel(), ui::PanelBevel::None);
+    EXPECT_EQ(form.DialogImage.PictureWidth(), 138);  // the program's pictures (linked in here)
+    EXPECT_EQ(form.Ticks[5].PictureHeight(), 13);
     const std::string intro = "UnInstall will remove the software Korvan Suite from your computer.";
     EXPECT_EQ(form.RichEdit1.Text(), intro);
     EXPECT_TRUE(form.RichEdit1.IsBold(static_cast<int>(intro.find("Korvan")), 12));
