@@ -60,7 +60,9 @@ bool TMainForm::CreateMainWindow() {
     return true;
 }
 
-std::string TMainForm::Header(const std::string& name) const { return HeaderValue(ScriptLines, name); }
+std::string TMainForm::Header(const std::string& name) const {
+    return HeaderValue(ScriptLines, name);
+}
 
 void TMainForm::FormCreate() {
     ScriptLines = LoadScriptLines(ScriptPath);
@@ -92,7 +94,7 @@ void TMainForm::FormShow() {
     CloseButton.SetCaption(Header("BUTTON_CLOSE"));
     ShowIntroduction(productName);
     Panel2.SetBevel(Header("GET_DIALOG_BITMAP_3D_FRAME") == "1" ? ui::PanelBevel::Lowered
-                                                               : ui::PanelBevel::None);
+                                                                : ui::PanelBevel::None);
     StartupTimer.SetTimerEnabled(true);
     CloseButton.SetEnabled(false);
 }

@@ -19,8 +19,8 @@ constexpr char kUninstallEnd = '6';
 
 // The platform's ordinary case-insensitive order, as the user's sorted lists show it.
 int PlatformTextOrder(const std::string& a, const std::string& b) {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()),
-                          b.c_str(), static_cast<int>(b.size())) -
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(),
+                          static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size())) -
            CSTR_EQUAL;
 }
 
@@ -30,6 +30,12 @@ std::function<StepResult(const std::string&)> AsStep(Operation operation) {
     return [operation](const std::string& entry) {
         return operation(entry) ? StepResult::Done : StepResult::Failed;
     };
+}
+
+// A step of UnSteps.h bound to the run's rules.
+template <class Step>
+std::function<StepResult(const std::string&)> WithRules(TEntryRules& rules, Step step) {
+    return [&rules, step](const std::string& entry) { return step(rules, entry); };
 }
 
 }  // namespace
@@ -110,52 +116,38 @@ void TMainForm::RunUninstall() {
     RemoveDirectories();
     RemoveRegistryEntries();
     PerformExecuteItems(kUninstallEnd);
-    ForEachLongestFirst(
-        Commands.serviceFiles, [this](const std::string& e) { return RemoveFileStep(rules_, e); },
-        Failures.files);
+    ForEachLongestFirst(Commands.serviceFiles, WithRules(rules_, RemoveFileStep), Failures.files);
     if (Aborted) return AbortRun();
     FinishRun();
 }
 
 void TMainForm::RemoveFiles() {
     StartPhase(1, "REMOVE SHARED FILES");
-    ForEachLongestFirst(
-        Commands.sharedFiles,
-        [this](const std::string& e) { return RemoveSharedFileStep(rules_, e); }, Failures.files);
+    ForEachLongestFirst(Commands.sharedFiles, WithRules(rules_, RemoveSharedFileStep),
+                        Failures.files);
     EndPhase();
 
     StartPhase(2, "REMOVE FILES");
-    ForEachLongestFirst(
-        Commands.readOnlyFiles,
-        [this](const std::string& e) { return RemoveReadOnlyFileStep(rules_, e); },
-        Failures.files);
-    ForEachLongestFirst(
-        Commands.files, [this](const std::string& e) { return RemoveFileStep(rules_, e); },
-        Failures.files);
+    ForEachLongestFirst(Commands.readOnlyFiles, WithRules(rules_, RemoveReadOnlyFileStep),
+                        Failures.files);
+    ForEachLongestFirst(Commands.files, WithRules(rules_, RemoveFileStep), Failures.files);
     EndPhase();
 }
 
 void TMainForm::RemoveFolders() {
     StartPhase(4, "REMOVE PROGRAM FOLDERS");
-    ForEachLongestFirst(
-        Commands.forcedFolders,
-        [this](const std::string& e) { return RemoveForcedDirStep(rules_, e); },
-        Failures.directories);
-    ForEachLongestFirst(
-        Commands.folders, [this](const std::string& e) { return RemoveDirStep(rules_, e); },
-        Failures.directories);
+    ForEachLongestFirst(Commands.forcedFolders, WithRules(rules_, RemoveForcedDirStep),
+                        Failures.directories);
+    ForEachLongestFirst(Commands.folders, WithRules(rules_, RemoveDirStep), Failures.directories);
     EndPhase();
 }
 
 void TMainForm::RemoveDirectories() {
     StartPhase(5, "REMOVE PROGRAM DIRECTORIES");
-    ForEachLongestFirst(
-        Commands.forcedDirectories,
-        [this](const std::string& e) { return RemoveForcedDirStep(rules_, e); },
-        Failures.directories);
-    ForEachLongestFirst(
-        Commands.directories, [this](const std::string& e) { return RemoveDirStep(rules_, e); },
-        Failures.directories);
+    ForEachLongestFirst(Commands.forcedDirectories, WithRules(rules_, RemoveForcedDirStep),
+                        Failures.directories);
+    ForEachLongestFirst(Commands.directories, WithRules(rules_, RemoveDirStep),
+                        Failures.directories);
     EndPhase();
 }
 
@@ -189,9 +181,7 @@ void TMainForm::FinishRun() {
     if (!Commands.libraryName.empty()) {
         std::vector<std::string> library = {NormalizeDir(rules_.exeDir, true) +
                                             Commands.libraryName};
-        ForEachLongestFirst(
-            library, [this](const std::string& e) { return RemoveFileStep(rules_, e); },
-            Failures.files);
+        ForEachLongestFirst(library, WithRules(rules_, RemoveFileStep), Failures.files);
     }
     const std::string report = ClosingReport(Failures);
     if (!report.empty()) ErrorBox(report);

@@ -37,7 +37,8 @@ protected:
     }
 
     // The script beside the uninstaller's path, with the header above its command lines.
-    TMainForm& Open(const std::vector<std::string>& commands, std::vector<std::string> header = {}) {
+    TMainForm& Open(const std::vector<std::string>& commands,
+                    std::vector<std::string> header = {}) {
         if (header.empty()) header = Header();
         std::string text;
         for (const std::string& line : header) text += line + "\r\n";
@@ -226,7 +227,8 @@ TEST_F(UninstallRunTest, ReportNamesTheKindsThatFailedInTwoGroups) {
 TEST_F(UninstallRunTest, RegistryIniAndKeysAreUndone) {
     const std::string key = std::string("HKEY_CURRENT_USER\\") + kSandboxKey;
     const std::string ini = scratch_ / "Prog\\app.ini";
-    const std::string registryItem = "," + key + "\\Item,Path,<Application Folder>,Create,Remove,String,";
+    const std::string registryItem =
+        "," + key + "\\Item,Path,<Application Folder>,Create,Remove,String,";
     const std::string iniItem = "," + ini + ",Main,Level,7,Create,Remove,";
     ASSERT_TRUE(WriteRegValue(key + "\\Sub\\Deeper", "x", "1", "String"));
     MakeDir(scratch_ / "Prog");
