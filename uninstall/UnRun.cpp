@@ -47,11 +47,16 @@ void TMainForm::ParseCommands() {
 }
 
 void TMainForm::LogPhase(const std::string& title) {
-    for (const std::string& line : PhaseLogLines(title)) Memo1.AddLine(line);
+    for (const std::string& line : PhaseLogLines(title)) pendingLog_.push_back(line);
 }
 
 void TMainForm::LogEntry(const std::string& entry, bool failed) {
-    Memo1.AddLine(EntryLogLine(entry, failed));
+    pendingLog_.push_back(EntryLogLine(entry, failed));
+}
+
+void TMainForm::FlushLog() {
+    Memo1.AddLines(pendingLog_);
+    pendingLog_.clear();
 }
 
 void TMainForm::StartPhase(int phase, const std::string& title) {
@@ -60,7 +65,10 @@ void TMainForm::StartPhase(int phase, const std::string& title) {
     LogPhase(title);
 }
 
-void TMainForm::EndPhase() { WaitProcessing(options_.phasePauseMs); }
+void TMainForm::EndPhase() {
+    FlushLog();
+    WaitProcessing(options_.phasePauseMs);
+}
 
 void TMainForm::ForEachLongestFirst(std::vector<std::string>& list, const EntryStep& step,
                                     int& counter) {
@@ -86,6 +94,8 @@ void TMainForm::PerformExecuteItems(char event) {
         bool exitAsked = false;
         std::string itemLog;
         bool done = false;
+        // An execution may show a box or wait for a program: the log is current meanwhile.
+        FlushLog();
         try {
             done = RunExecuteItem(*ExecDll, *item, event, exitAsked, itemLog);
         } catch (...) {
@@ -95,6 +105,7 @@ void TMainForm::PerformExecuteItems(char event) {
         if (!done) ++Failures.executions;
         LogEntry(*item, !done);
     }
+    FlushLog();
 }
 
 void TMainForm::RunUninstall() {
@@ -183,6 +194,7 @@ void TMainForm::FinishRun() {
                                             Commands.libraryName};
         ForEachLongestFirst(library, WithRules(rules_, RemoveFileStep), Failures.files);
     }
+    FlushLog();
     const std::string report = ClosingReport(Failures);
     if (!report.empty()) ErrorBox(report);
     CompletedLabel.Show();
@@ -194,6 +206,7 @@ void TMainForm::FinishRun() {
 }
 
 void TMainForm::AbortRun() {
+    FlushLog();
     Running = false;
     Close();
 }

@@ -353,4 +353,49 @@ TEST_F(UninstallRunTest, TestModeShowsTheLogInsteadOfTheTicks) {
     EXPECT_FALSE(form.Panel1.Visible());
 }
 
+// Records the operation log as it stands whenever a message box appears.
+class LogAtEachBox : public ui::ScriptedInteraction {
+public:
+    explicit LogAtEachBox(const TMainForm& form) : form_(form) {}
+    int MessageBox(HWND owner, const std::string& text, const std::string& caption,
+                   UINT flags) override {
+        seen.push_back(form_.LogLines());
+        return ScriptedInteraction::MessageBox(owner, text, caption, flags);
+    }
+    std::vector<std::vector<std::string>> seen;
+
+private:
+    const TMainForm& form_;
+};
+
+TEST_F(UninstallRunTest, LogIsCompleteWheneverABoxShows) {
+    const std::string file = Touch(scratch_ / "Prog\\a.txt");
+    Touch(scratch_ / "Prog\\left.txt");
+    const std::string delivery = Touch(app_ + "\\Delivery.dat");
+    opstest::ExecItem message("Say goodbye", "UnInstall End");
+    message.Always().Do(1, "Display Message", "Goodbye");
+    const std::string item = message.Text();
+    TMainForm& form = Open({Line("REMOVE_FILE", file), Line("REMOVE_DIR", scratch_ / "Prog"),
+                            Line("SET_PERFORM_EXECUTE_OP", item),
+                            Line("REMOVE_SERVICE_FILE", delivery)});
+    LogAtEachBox boxes(form);
+    form.ParseCommands();
+    form.RunUninstall();
+
+    const std::vector<std::string> expected = {
+        "", "PERFORM EXECUTE OP ", "\t" + item + " ",
+        "", "REMOVE SHARED FILES ", "", "REMOVE FILES ", "\t" + file + " ",
+        "", "REMOVE FOLDERS ", "", "REMOVE PROGRAM FOLDERS ",
+        "", "REMOVE PROGRAM DIRECTORIES ", "*\t" + (scratch_ / "Prog") + " ",
+        "", "REMOVE REGISTRY KEYS ", "", "PERFORM EXECUTE OP ", "\t" + item + " ",
+        "\t" + delivery + " "};
+    EXPECT_EQ(form.LogLines(), expected);
+    EXPECT_FALSE(Exists(delivery));
+    // The message of the last execution, then the closing report.
+    ASSERT_EQ(boxes.seen.size(), 2u);
+    EXPECT_EQ(boxes.seen[0], std::vector<std::string>(expected.begin(), expected.end() - 2));
+    EXPECT_EQ(boxes.seen[1], expected);
+    EXPECT_TRUE(form.UninstallCompleted);
+}
+
 }  // namespace
