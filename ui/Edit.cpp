@@ -46,11 +46,14 @@ bool Memo::Create(Window& parent, const ControlArgs& args, ScrollBars scrollBars
     return true;
 }
 
-void Memo::AddLine(const std::string& line) {
-    if (!Handle()) return;
+void Memo::AddLine(const std::string& line) { AddLines({line}); }
+
+void Memo::AddLines(const std::vector<std::string>& lines) {
+    if (!Handle() || lines.empty()) return;
+    std::string added;
+    for (const std::string& line : lines) added += line + "\r\n";
     int end = GetWindowTextLengthA(Handle());
     SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(end), end);
-    std::string added = line + "\r\n";
     SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
     SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
 }

@@ -36,6 +36,9 @@ public:
                 bool readOnly = false, bool wordWrap = true);
     // Appends a line at the end and scrolls it into view.
     void AddLine(const std::string& line);
+    // Appends the lines at the end in one edit and scrolls the last into view. An edit costs
+    // time in proportion to the whole text, so a long log grows by batches, not line by line.
+    void AddLines(const std::vector<std::string>& lines);
     void ClearLines();
     std::vector<std::string> Lines() const;
     size_t LineCount() const { return Lines().size(); }

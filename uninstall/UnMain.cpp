@@ -1,5 +1,7 @@
 #include "UnMain.h"
 
+#include <map>
+
 #include "Application.h"
 #include "ExecOp.h"
 #include "Files.h"
@@ -14,10 +16,12 @@ namespace uninstall {
 
 namespace {
 
-// Test mode is looked up once per process, as the run's log depends on it from the start.
+// The marker is looked up once per process and remembered, however often a window asks.
 bool TestModeFor(const std::string& marker) {
-    static const bool present = FileExists(marker);
-    return present;
+    static std::map<std::string, bool> known;
+    auto found = known.find(marker);
+    if (found == known.end()) found = known.emplace(marker, FileExists(marker)).first;
+    return found->second;
 }
 
 }  // namespace
@@ -56,7 +60,9 @@ bool TMainForm::CreateMainWindow() {
     return true;
 }
 
-std::string TMainForm::Header(const std::string& name) const { return HeaderValue(ScriptLines, name); }
+std::string TMainForm::Header(const std::string& name) const {
+    return HeaderValue(ScriptLines, name);
+}
 
 void TMainForm::FormCreate() {
     ScriptLines = LoadScriptLines(ScriptPath);
@@ -88,7 +94,7 @@ void TMainForm::FormShow() {
     CloseButton.SetCaption(Header("BUTTON_CLOSE"));
     ShowIntroduction(productName);
     Panel2.SetBevel(Header("GET_DIALOG_BITMAP_3D_FRAME") == "1" ? ui::PanelBevel::Lowered
-                                                               : ui::PanelBevel::None);
+                                                                : ui::PanelBevel::None);
     StartupTimer.SetTimerEnabled(true);
     CloseButton.SetEnabled(false);
 }

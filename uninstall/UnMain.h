@@ -93,6 +93,8 @@ private:
     std::string Header(const std::string& name) const;
     void LogPhase(const std::string& title);
     void LogEntry(const std::string& entry, bool failed);
+    // Hands the gathered log lines to Memo1; done wherever messages may be processed next.
+    void FlushLog();
     void StartPhase(int phase, const std::string& title);
     void EndPhase();
     // Visits the list longest entry first and counts the failures.
@@ -109,6 +111,9 @@ private:
     UninstallOptions options_;
     TEntryRules rules_;
     bool testMode_ = false;
+    // Log lines not yet in Memo1: appending one by one would make a run over many entries
+    // slow down with the square of their number.
+    std::vector<std::string> pendingLog_;
 };
 
 }  // namespace uninstall

@@ -19,8 +19,8 @@ constexpr char kUninstallEnd = '6';
 
 // The platform's ordinary case-insensitive order, as the user's sorted lists show it.
 int PlatformTextOrder(const std::string& a, const std::string& b) {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()),
-                          b.c_str(), static_cast<int>(b.size())) -
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(),
+                          static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size())) -
            CSTR_EQUAL;
 }
 
@@ -32,6 +32,12 @@ std::function<StepResult(const std::string&)> AsStep(Operation operation) {
     };
 }
 
+// A step of UnSteps.h bound to the run's rules.
+template <class Step>
+std::function<StepResult(const std::string&)> WithRules(TEntryRules& rules, Step step) {
+    return [&rules, step](const std::string& entry) { return step(rules, entry); };
+}
+
 }  // namespace
 
 void TMainForm::ParseCommands() {
@@ -41,11 +47,16 @@ void TMainForm::ParseCommands() {
 }
 
 void TMainForm::LogPhase(const std::string& title) {
-    for (const std::string& line : PhaseLogLines(title)) Memo1.AddLine(line);
+    for (const std::string& line : PhaseLogLines(title)) pendingLog_.push_back(line);
 }
 
 void TMainForm::LogEntry(const std::string& entry, bool failed) {
-    Memo1.AddLine(EntryLogLine(entry, failed));
+    pendingLog_.push_back(EntryLogLine(entry, failed));
+}
+
+void TMainForm::FlushLog() {
+    Memo1.AddLines(pendingLog_);
+    pendingLog_.clear();
 }
 
 void TMainForm::StartPhase(int phase, const std::string& title) {
@@ -54,7 +65,10 @@ void TMainForm::StartPhase(int phase, const std::string& title) {
     LogPhase(title);
 }
 
-void TMainForm::EndPhase() { WaitProcessing(options_.phasePauseMs); }
+void TMainForm::EndPhase() {
+    FlushLog();
+    WaitProcessing(options_.phasePauseMs);
+}
 
 void TMainForm::ForEachLongestFirst(std::vector<std::string>& list, const EntryStep& step,
                                     int& counter) {
@@ -80,6 +94,8 @@ void TMainForm::PerformExecuteItems(char event) {
         bool exitAsked = false;
         std::string itemLog;
         bool done = false;
+        // An execution may show a box or wait for a program: the log is current meanwhile.
+        FlushLog();
         try {
             done = RunExecuteItem(*ExecDll, *item, event, exitAsked, itemLog);
         } catch (...) {
@@ -89,6 +105,7 @@ void TMainForm::PerformExecuteItems(char event) {
         if (!done) ++Failures.executions;
         LogEntry(*item, !done);
     }
+    FlushLog();
 }
 
 void TMainForm::RunUninstall() {
@@ -110,52 +127,38 @@ void TMainForm::RunUninstall() {
     RemoveDirectories();
     RemoveRegistryEntries();
     PerformExecuteItems(kUninstallEnd);
-    ForEachLongestFirst(
-        Commands.serviceFiles, [this](const std::string& e) { return RemoveFileStep(rules_, e); },
-        Failures.files);
+    ForEachLongestFirst(Commands.serviceFiles, WithRules(rules_, RemoveFileStep), Failures.files);
     if (Aborted) return AbortRun();
     FinishRun();
 }
 
 void TMainForm::RemoveFiles() {
     StartPhase(1, "REMOVE SHARED FILES");
-    ForEachLongestFirst(
-        Commands.sharedFiles,
-        [this](const std::string& e) { return RemoveSharedFileStep(rules_, e); }, Failures.files);
+    ForEachLongestFirst(Commands.sharedFiles, WithRules(rules_, RemoveSharedFileStep),
+                        Failures.files);
     EndPhase();
 
     StartPhase(2, "REMOVE FILES");
-    ForEachLongestFirst(
-        Commands.readOnlyFiles,
-        [this](const std::string& e) { return RemoveReadOnlyFileStep(rules_, e); },
-        Failures.files);
-    ForEachLongestFirst(
-        Commands.files, [this](const std::string& e) { return RemoveFileStep(rules_, e); },
-        Failures.files);
+    ForEachLongestFirst(Commands.readOnlyFiles, WithRules(rules_, RemoveReadOnlyFileStep),
+                        Failures.files);
+    ForEachLongestFirst(Commands.files, WithRules(rules_, RemoveFileStep), Failures.files);
     EndPhase();
 }
 
 void TMainForm::RemoveFolders() {
     StartPhase(4, "REMOVE PROGRAM FOLDERS");
-    ForEachLongestFirst(
-        Commands.forcedFolders,
-        [this](const std::string& e) { return RemoveForcedDirStep(rules_, e); },
-        Failures.directories);
-    ForEachLongestFirst(
-        Commands.folders, [this](const std::string& e) { return RemoveDirStep(rules_, e); },
-        Failures.directories);
+    ForEachLongestFirst(Commands.forcedFolders, WithRules(rules_, RemoveForcedDirStep),
+                        Failures.directories);
+    ForEachLongestFirst(Commands.folders, WithRules(rules_, RemoveDirStep), Failures.directories);
     EndPhase();
 }
 
 void TMainForm::RemoveDirectories() {
     StartPhase(5, "REMOVE PROGRAM DIRECTORIES");
-    ForEachLongestFirst(
-        Commands.forcedDirectories,
-        [this](const std::string& e) { return RemoveForcedDirStep(rules_, e); },
-        Failures.directories);
-    ForEachLongestFirst(
-        Commands.directories, [this](const std::string& e) { return RemoveDirStep(rules_, e); },
-        Failures.directories);
+    ForEachLongestFirst(Commands.forcedDirectories, WithRules(rules_, RemoveForcedDirStep),
+                        Failures.directories);
+    ForEachLongestFirst(Commands.directories, WithRules(rules_, RemoveDirStep),
+                        Failures.directories);
     EndPhase();
 }
 
@@ -189,10 +192,9 @@ void TMainForm::FinishRun() {
     if (!Commands.libraryName.empty()) {
         std::vector<std::string> library = {NormalizeDir(rules_.exeDir, true) +
                                             Commands.libraryName};
-        ForEachLongestFirst(
-            library, [this](const std::string& e) { return RemoveFileStep(rules_, e); },
-            Failures.files);
+        ForEachLongestFirst(library, WithRules(rules_, RemoveFileStep), Failures.files);
     }
+    FlushLog();
     const std::string report = ClosingReport(Failures);
     if (!report.empty()) ErrorBox(report);
     CompletedLabel.Show();
@@ -204,6 +206,7 @@ void TMainForm::FinishRun() {
 }
 
 void TMainForm::AbortRun() {
+    FlushLog();
     Running = false;
     Close();
 }

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "Files.h"
 #include "Global.h"
@@ -28,10 +29,18 @@ std::string ProfileDir() {
     return path;
 }
 
-// The absolute form Windows itself would use for the path ("." and ".." resolved, relative
-// paths taken from the current folder); "" when it has none.
+// A drive letter and a backslash, or a network path: the only forms that do not depend on
+// the current folder.
+bool IsAbsolutePath(const std::string& path) {
+    const bool drive = path.size() >= 3 && isalpha(static_cast<unsigned char>(path[0])) &&
+                       path[1] == ':' && (path[2] == '\\' || path[2] == '/');
+    return drive || path.compare(0, 2, "\\\\") == 0;
+}
+
+// The absolute form Windows itself would use for an absolute path ("." and ".." resolved);
+// "" for a relative path, whose meaning depends on where the program was started.
 std::string FullPath(const std::string& path) {
-    if (path.empty()) return "";
+    if (!IsAbsolutePath(path)) return "";
     DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
     if (size == 0) return "";
     std::string full(size, '\0');

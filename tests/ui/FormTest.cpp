@@ -108,6 +108,24 @@ TEST_F(FormTest, MemoKeepsEveryLineOfALongLog) {
     EXPECT_EQ(log.LineCount(), 0u);
 }
 
+TEST_F(FormTest, MemoAddsABatchOfLinesAfterTheLinesBefore) {
+    ui::Memo log;
+    ASSERT_TRUE(log.Create(form, At("LogMemo", 8, 8, 300, 60), ui::ScrollBars::Both, true, false));
+    log.AddLine("first");
+    log.AddLines({"", "PHASE ", "\tC:\\App\\a.txt ", "*\tC:\\App\\b.txt "});
+    log.AddLines({});
+    const std::vector<std::string> expected = {"first", "", "PHASE ", "\tC:\\App\\a.txt ",
+                                               "*\tC:\\App\\b.txt "};
+    EXPECT_EQ(log.Lines(), expected);
+
+    // A batch taller than the box leaves its last line in view, as single lines do.
+    std::vector<std::string> many;
+    for (int i = 0; i < 50; ++i) many.push_back("line " + std::to_string(i));
+    log.AddLines(many);
+    EXPECT_EQ(log.LineCount(), 55u);
+    EXPECT_GT(SendMessageA(log.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 40);
+}
+
 TEST(MemoLines, SplitAtCrLfOnly) {
     using Lines = std::vector<std::string>;
     EXPECT_EQ(ui::SplitMemoLines(""), Lines{});

@@ -181,4 +181,14 @@ TEST(UnScriptLog, PhaseAndEntryLines) {
     EXPECT_EQ(EntryLogLine("C:\\a.txt", true), "*\tC:\\a.txt ");
 }
 
+TEST(ScriptPathForTest, ReplacesOnlyTheExtensionOfTheProgramName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\App\\UnInstall.exe", "C:\\App\\UnInstall.txt"},
+        {"C:\\App\\UnInstall_V2.exe", "C:\\App\\UnInstall_V2.txt"},
+        {"C:\\My.App\\UnInstall", "C:\\My.App\\UnInstall.txt"},
+        {"C:\\App\\Un.Install.EXE", "C:\\App\\Un.Install.txt"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ScriptPathFor(c.first), c.second) << c.first;
+}
+
 }  // namespace
