@@ -55,4 +55,4 @@ if [[ -e $demo ]]; then
   exit 1
 fi
 echo "C:\\Korvan Demo is gone after the pictured run"
-echo "uninstall: done: a confirmed run removed the installation and itself, keeping protected data and shared files in use; a declined run and a run without its script changed nothing"
+echo "uninstall: done: confirmed runs removed their installations and the uninstaller itself, keeping protected data and shared files in use, also when started through a short path; declined, script-less and aborted runs changed nothing"
