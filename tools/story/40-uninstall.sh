@@ -55,4 +55,6 @@ if [[ -e $demo ]]; then
   exit 1
 fi
 echo "C:\\Korvan Demo is gone after the pictured run"
-echo "uninstall: done: confirmed runs removed their installations and the uninstaller itself, keeping protected data and shared files in use, also when started through a short path; declined, script-less and aborted runs changed nothing"
+echo "uninstall: done: installations removed with the uninstaller itself, also started through" \
+  "a short path, protected data and shared files in use kept; declined, script-less and aborted" \
+  "runs changed nothing"
