@@ -196,13 +196,23 @@ std::string ClosingReport(const TUninstallFailures& failures) {
     return report;
 }
 
+namespace {
+
+// A volume without short names hands back the long path; a blank in it would split the
+// command's argument, so such a path is quoted (short paths never need it).
+std::string BatchArgument(const std::string& path) {
+    return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+}
+
+}  // namespace
+
 std::string SelfDeleteBatch(const std::string& uninstallerPath, const std::string& directoryPath,
                             const std::string& batchPath, bool removeDirectory) {
     std::string batch = ":START\r\n";
-    batch += "DEL " + uninstallerPath + "\r\n";
+    batch += "DEL " + BatchArgument(uninstallerPath) + "\r\n";
     batch += "IF errorlevel 1 GOTO START\r\n";
-    if (removeDirectory) batch += "RD " + directoryPath + "\r\n";
-    batch += "DEL " + batchPath + "\r\n";
+    if (removeDirectory) batch += "RD " + BatchArgument(directoryPath) + "\r\n";
+    batch += "DEL " + BatchArgument(batchPath) + "\r\n";
     return batch;
 }
 

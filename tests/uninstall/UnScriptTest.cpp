@@ -173,6 +173,11 @@ TEST(UnScriptSelfDelete, BatchRetriesThenRemovesDirectoryAndItself) {
               "RD C:\\PROGRA~1\\APP\r\nDEL C:\\TEMP\\_DEL_ME_.BAT\r\n");
     EXPECT_EQ(SelfDeleteBatch("A.EXE", "D", "B.BAT", false),
               ":START\r\nDEL A.EXE\r\nIF errorlevel 1 GOTO START\r\nDEL B.BAT\r\n");
+    // Where the volume has no short names the long path comes back, blanks and all.
+    EXPECT_EQ(SelfDeleteBatch("D:\\My Apps\\UnInstall.exe", "D:\\My Apps", "C:\\TEMP\\_DEL_ME_.BAT",
+                              true),
+              ":START\r\nDEL \"D:\\My Apps\\UnInstall.exe\"\r\nIF errorlevel 1 GOTO START\r\n"
+              "RD \"D:\\My Apps\"\r\nDEL C:\\TEMP\\_DEL_ME_.BAT\r\n");
 }
 
 TEST(UnScriptLog, PhaseAndEntryLines) {
