@@ -5,17 +5,7 @@ namespace korvan {
 
 namespace {
 
-ui::ControlArgs At(const char* name, int left, int top, int width, int height,
-                   const std::string& caption = "") {
-    ui::ControlArgs args;
-    args.name = name;
-    args.left = left;
-    args.top = top;
-    args.width = width;
-    args.height = height;
-    args.caption = caption;
-    return args;
-}
+using ui::At;
 
 ui::SpinRange Range(int minValue, int maxValue, int value, int increment = 1) {
     ui::SpinRange range;

@@ -10,16 +10,6 @@ constexpr int kBarMax = 20;
 
 std::unique_ptr<TSrvBarDlg> dialog;
 
-ui::ControlArgs Place(const char* name, int left, int top, int width, int height) {
-    ui::ControlArgs args;
-    args.name = name;
-    args.left = left;
-    args.top = top;
-    args.width = width;
-    args.height = height;
-    return args;
-}
-
 }  // namespace
 
 TSrvBarDlg::TSrvBarDlg() {
@@ -31,9 +21,9 @@ TSrvBarDlg::TSrvBarDlg() {
     form.border = ui::BorderStyle::Dialog;
     form.stayOnTop = true;
     if (!Create(form)) return;
-    Label1.Create(*this, Place("Label1", 32, 16, 288, 16));
-    Label2.Create(*this, Place("Label2", 32, 40, 288, 16));
-    ProgressBar1.Create(*this, Place("ProgressBar1", 32, 67, 289, 13), {0, kBarMax, 1, false});
+    Label1.Create(*this, ui::At("Label1", 32, 16, 288, 16));
+    Label2.Create(*this, ui::At("Label2", 32, 40, 288, 16));
+    ProgressBar1.Create(*this, ui::At("ProgressBar1", 32, 67, 289, 13), {0, kBarMax, 1, false});
     Timer1.OnTimer = [this] { Timer1Timer(); };
 }
 

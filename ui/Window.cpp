@@ -11,6 +11,18 @@
 
 namespace ui {
 
+ControlArgs At(const std::string& name, int left, int top, int width, int height,
+               const std::string& caption) {
+    ControlArgs args;
+    args.name = name;
+    args.left = left;
+    args.top = top;
+    args.width = width;
+    args.height = height;
+    args.caption = caption;
+    return args;
+}
+
 namespace {
 
 struct ClassInfo {

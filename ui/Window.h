@@ -33,6 +33,10 @@ struct ControlArgs {
     bool enabled = true;
 };
 
+// The arguments of a named control at its place, with an optional caption.
+ControlArgs At(const std::string& name, int left, int top, int width, int height,
+               const std::string& caption = std::string());
+
 // The kinds of window this layer creates: its own classes and the standard ones it wraps.
 enum class WindowKind {
     Form,        // our top-level window class

@@ -5,17 +5,7 @@ namespace uninstall {
 
 namespace {
 
-ui::ControlArgs At(const char* name, int left, int top, int width, int height,
-                   const std::string& caption = "") {
-    ui::ControlArgs args;
-    args.name = name;
-    args.left = left;
-    args.top = top;
-    args.width = width;
-    args.height = height;
-    args.caption = caption;
-    return args;
-}
+using ui::At;
 
 // The phase lines as the window is designed; the script's texts replace them when it shows.
 const char* const kPhaseTexts[6] = {

@@ -21,14 +21,4 @@ protected:
 };
 
 // Controls are created at these positions in every test; the values do not matter.
-inline ui::ControlArgs At(const std::string& name, int left, int top, int width, int height,
-                          const std::string& caption = std::string()) {
-    ui::ControlArgs args;
-    args.name = name;
-    args.left = left;
-    args.top = top;
-    args.width = width;
-    args.height = height;
-    args.caption = caption;
-    return args;
-}
+using ui::At;

@@ -13,17 +13,7 @@
 
 namespace {
 
-ui::ControlArgs At(const std::string& name, int left, int top, int width, int height,
-                   const std::string& caption = std::string()) {
-    ui::ControlArgs args;
-    args.name = name;
-    args.left = left;
-    args.top = top;
-    args.width = width;
-    args.height = height;
-    args.caption = caption;
-    return args;
-}
+using ui::At;
 
 class TestForm : public ui::Form {
 public:

@@ -73,7 +73,8 @@ TEST(StartupTest, AutoUpdateProgramAndItsRunningCopyAreRemoved) {
     const std::string copy = scratch / "X_Update.exe";
     ASSERT_TRUE(CopyFileA(helper.c_str(), copy.c_str(), FALSE));
     Touch(scratch / "hold");  // keeps the copy running until it is ended
-    STARTUPINFOA startup = {sizeof startup};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     std::string command = "\"" + copy + "\"";
     ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
