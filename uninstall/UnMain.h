@@ -102,8 +102,9 @@ private:
     // Runs every execute item for the event, last item first, until one asks to exit.
     void PerformExecuteItems(char event);
     void RemoveFiles();
-    void RemoveFolders();
-    void RemoveDirectories();
+    // Start-menu folders and program directories: the forced entries, then the plain ones.
+    void RemoveTrees(int phase, const std::string& title, std::vector<std::string>& forced,
+                     std::vector<std::string>& plain);
     void RemoveRegistryEntries();
     void FinishRun();
     void AbortRun();

@@ -123,8 +123,8 @@ void TMainForm::RunUninstall() {
     RemoveFiles();
     StartPhase(3, "REMOVE FOLDERS");
     EndPhase();
-    RemoveFolders();
-    RemoveDirectories();
+    RemoveTrees(4, "REMOVE PROGRAM FOLDERS", Commands.forcedFolders, Commands.folders);
+    RemoveTrees(5, "REMOVE PROGRAM DIRECTORIES", Commands.forcedDirectories, Commands.directories);
     RemoveRegistryEntries();
     PerformExecuteItems(kUninstallEnd);
     ForEachLongestFirst(Commands.serviceFiles, WithRules(rules_, RemoveFileStep), Failures.files);
@@ -145,20 +145,11 @@ void TMainForm::RemoveFiles() {
     EndPhase();
 }
 
-void TMainForm::RemoveFolders() {
-    StartPhase(4, "REMOVE PROGRAM FOLDERS");
-    ForEachLongestFirst(Commands.forcedFolders, WithRules(rules_, RemoveForcedDirStep),
-                        Failures.directories);
-    ForEachLongestFirst(Commands.folders, WithRules(rules_, RemoveDirStep), Failures.directories);
-    EndPhase();
-}
-
-void TMainForm::RemoveDirectories() {
-    StartPhase(5, "REMOVE PROGRAM DIRECTORIES");
-    ForEachLongestFirst(Commands.forcedDirectories, WithRules(rules_, RemoveForcedDirStep),
-                        Failures.directories);
-    ForEachLongestFirst(Commands.directories, WithRules(rules_, RemoveDirStep),
-                        Failures.directories);
+void TMainForm::RemoveTrees(int phase, const std::string& title, std::vector<std::string>& forced,
+                            std::vector<std::string>& plain) {
+    StartPhase(phase, title);
+    ForEachLongestFirst(forced, WithRules(rules_, RemoveForcedDirStep), Failures.directories);
+    ForEachLongestFirst(plain, WithRules(rules_, RemoveDirStep), Failures.directories);
     EndPhase();
 }
 
