@@ -76,6 +76,8 @@ void TMainForm::FormCreate() {
     ExecDll = std::make_unique<TExecDll>(nullptr);
     for (ui::Image& tick : Ticks) tick.Hide();
     Memo1.ClearLines();
+    log_.clear();
+    shownLogLines_ = 0;
     testMode_ = TestModeFor(options_.testModeMarker);
     Panel1.SetVisible(!testMode_);
     Memo1.SetVisible(testMode_);

@@ -65,7 +65,8 @@ public:
     TUninstallFailures Failures;
     std::unique_ptr<TExecDll> ExecDll;
 
-    std::vector<std::string> LogLines() const { return Memo1.Lines(); }
+    // The run's operation log, kept in both modes; Memo1 shows it in test mode.
+    const std::vector<std::string>& LogLines() const { return log_; }
     bool TickVisible(int phase) const { return Ticks[phase - 1].Visible(); }
 
     // --- controls
@@ -93,7 +94,8 @@ private:
     std::string Header(const std::string& name) const;
     void LogPhase(const std::string& title);
     void LogEntry(const std::string& entry, bool failed);
-    // Hands the gathered log lines to Memo1; done wherever messages may be processed next.
+    // In test mode hands the lines Memo1 does not show yet to it; done wherever messages may
+    // be processed next.
     void FlushLog();
     void StartPhase(int phase, const std::string& title);
     void EndPhase();
@@ -112,9 +114,11 @@ private:
     UninstallOptions options_;
     TEntryRules rules_;
     bool testMode_ = false;
-    // Log lines not yet in Memo1: appending one by one would make a run over many entries
-    // slow down with the square of their number.
-    std::vector<std::string> pendingLog_;
+    // The log and how much of it Memo1 shows. Lines go to the memo in batches (one by one, a
+    // run over many entries would slow down with the square of their number) and only when it
+    // can be seen: outside test mode the hidden memo cost a third of a long run under Wine.
+    std::vector<std::string> log_;
+    size_t shownLogLines_ = 0;
 };
 
 }  // namespace uninstall

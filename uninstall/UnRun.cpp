@@ -47,16 +47,17 @@ void TMainForm::ParseCommands() {
 }
 
 void TMainForm::LogPhase(const std::string& title) {
-    for (const std::string& line : PhaseLogLines(title)) pendingLog_.push_back(line);
+    for (const std::string& line : PhaseLogLines(title)) log_.push_back(line);
 }
 
 void TMainForm::LogEntry(const std::string& entry, bool failed) {
-    pendingLog_.push_back(EntryLogLine(entry, failed));
+    log_.push_back(EntryLogLine(entry, failed));
 }
 
 void TMainForm::FlushLog() {
-    Memo1.AddLines(pendingLog_);
-    pendingLog_.clear();
+    if (!testMode_ || shownLogLines_ == log_.size()) return;
+    Memo1.AddLines(std::vector<std::string>(log_.begin() + shownLogLines_, log_.end()));
+    shownLogLines_ = log_.size();
 }
 
 void TMainForm::StartPhase(int phase, const std::string& title) {

@@ -110,7 +110,8 @@ StepResult RemoveFileStep(const TEntryRules& rules, const std::string& path) {
     // The running uninstaller is left to the batch that runs after it.
     if (EqualText(path, rules.exePath)) return StepResult::Done;
     if (ContainsText(rules.keptSharedFiles, path)) return StepResult::Done;
-    if (!FileExists(path)) return StepResult::Done;
+    // Deleting first and asking afterwards saves a look at the disk per file; a missing file
+    // (or a folder of that name) still counts as done.
     return DeleteOneFile(path) ? StepResult::Done : StepResult::Failed;
 }
 

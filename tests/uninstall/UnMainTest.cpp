@@ -353,13 +353,13 @@ TEST_F(UninstallRunTest, TestModeShowsTheLogInsteadOfTheTicks) {
     EXPECT_FALSE(form.Panel1.Visible());
 }
 
-// Records the operation log as it stands whenever a message box appears.
+// Records the operation log that Memo1 shows whenever a message box appears.
 class LogAtEachBox : public ui::ScriptedInteraction {
 public:
     explicit LogAtEachBox(const TMainForm& form) : form_(form) {}
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT flags) override {
-        seen.push_back(form_.LogLines());
+        seen.push_back(form_.Memo1.Lines());
         return ScriptedInteraction::MessageBox(owner, text, caption, flags);
     }
     std::vector<std::vector<std::string>> seen;
@@ -368,7 +368,8 @@ private:
     const TMainForm& form_;
 };
 
-TEST_F(UninstallRunTest, LogIsCompleteWheneverABoxShows) {
+TEST_F(UninstallRunTest, TestModeLogIsCompleteWheneverABoxShows) {
+    Touch(scratch_ / "Setup.tst");
     const std::string file = Touch(scratch_ / "Prog\\a.txt");
     Touch(scratch_ / "Prog\\left.txt");
     const std::string delivery = Touch(app_ + "\\Delivery.dat");
@@ -390,6 +391,7 @@ TEST_F(UninstallRunTest, LogIsCompleteWheneverABoxShows) {
         "", "REMOVE REGISTRY KEYS ", "", "PERFORM EXECUTE OP ", "\t" + item + " ",
         "\t" + delivery + " "};
     EXPECT_EQ(form.LogLines(), expected);
+    EXPECT_EQ(form.Memo1.Lines(), expected);
     EXPECT_FALSE(Exists(delivery));
     // The message of the last execution, then the closing report.
     ASSERT_EQ(boxes.seen.size(), 2u);
