@@ -150,6 +150,9 @@ void Image::SetFit(ImageFit fit) {
     if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+// A picture keeps its orientation in a right-to-left window, whose layout mirrors the rest.
+constexpr DWORD kCopyUnmirrored = SRCCOPY | NOMIRRORBITMAP;
+
 void Image::Draw(HDC dc, const RECT& area) const {
     FillRect(dc, &area, BackgroundBrush());
     if (!bitmap_) return;
@@ -159,7 +162,8 @@ void Image::Draw(HDC dc, const RECT& area) const {
     int areaHeight = area.bottom - area.top;
     if (fit_ == ImageFit::Stretch) {
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, area.left, area.top, areaWidth, areaHeight, source.Dc(), 0, 0, width_, height_, SRCCOPY);
+        StretchBlt(dc, area.left, area.top, areaWidth, areaHeight, source.Dc(), 0, 0, width_,
+                   height_, kCopyUnmirrored);
         return;
     }
     int left = area.left;
@@ -168,7 +172,7 @@ void Image::Draw(HDC dc, const RECT& area) const {
         left += (areaWidth - width_) / 2;
         top += (areaHeight - height_) / 2;
     }
-    BitBlt(dc, left, top, width_, height_, source.Dc(), 0, 0, SRCCOPY);
+    BitBlt(dc, left, top, width_, height_, source.Dc(), 0, 0, kCopyUnmirrored);
 }
 
 LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
